@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/delay.h"
+
+#include "shell/clock.h"
+
+#include <QCoreApplication>
+
+namespace {
+bool gQuitRequested = false;
+}
+
+void Delay(std::uint32_t ms)
+{
+    if (gQuitRequested)
+        return;
+    CurrentClock().Wait(ms);
+}
+
+void RequestQuit(int exitCode)
+{
+    const bool first = !gQuitRequested;
+    gQuitRequested = true;
+    if (first)
+        QCoreApplication::exit(exitCode);
+}
+
+bool QuitRequested()
+{
+    return gQuitRequested;
+}
+
+void ClearQuitRequest()
+{
+    gQuitRequested = false;
+}

@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+
+// Waits more than `ms` milliseconds while dispatching events, without busy
+// waiting. Returns at once once the program has been asked to quit.
+void Delay(std::uint32_t ms);
+
+// Ends the program: every running and every later Delay returns at once, and
+// the event loops unwind with `exitCode`.
+void RequestQuit(int exitCode = 0);
+bool QuitRequested();
+// Forgets a quit request; for tests that start a fresh window afterwards.
+void ClearQuitRequest();

@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A machine animation: decoded once with giflib, then drawn still or played.
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QRect>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class TGifAnimation {
+public:
+    TGifAnimation();
+    ~TGifAnimation();
+    TGifAnimation(const TGifAnimation&) = delete;
+    TGifAnimation& operator=(const TGifAnimation&) = delete;
+
+    // Loads the "GIF" resource `name`; false (and empty) on a missing or
+    // corrupt stream.
+    bool LoadFromResource(const QString& name);
+    bool LoadFromData(const QByteArray& data);
+    void Clear();
+    bool IsEmpty() const;
+
+    int Width() const;  // logical screen
+    int Height() const;
+    int FrameCount() const;
+
+    void SetAnimate(bool on);
+    bool Animate() const;
+    void SetLoop(bool on);
+    bool Loop() const;
+
+    // Draws the first frame alone, with transparency, into `r` of `canvas`
+    // (unscaled, clipped to r).
+    void DrawFirstFrame(QImage& canvas, const QRect& r) const;
+    // Plays every frame once into `r` of `canvas`, each shown for its delay
+    // through Delay(); `frameShown` runs after each frame is drawn so that a
+    // widget can repaint. Leaves the last frame on the canvas.
+    void Play(QImage& canvas, const QRect& r, const std::function<void()>& frameShown = {});
+
+private:
+    struct TImpl;
+    std::unique_ptr<TImpl> FImpl;
+};

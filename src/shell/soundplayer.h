@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+// What the game asks of sound; tests put a recording double behind it.
+class TSoundInterface {
+public:
+    virtual ~TSoundInterface() = default;
+    // Plays the "WAVE" resource `name` asynchronously, cutting off a sound
+    // still playing.
+    virtual void Play(const QString& name) = 0;
+    // Stops any sound now playing.
+    virtual void Stop() = 0;
+};
