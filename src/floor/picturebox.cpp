@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "floor/picturebox.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+TPictureBox::TPictureBox(QWidget* parent, const QString& objectName) : QWidget(parent)
+{
+    setObjectName(objectName);
+}
+
+void TPictureBox::SetPicture(const QImage& picture)
+{
+    FCanvas = picture.convertToFormat(picture.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                                : QImage::Format_RGB32);
+    update();
+}
+
+void TPictureBox::paintEvent(QPaintEvent*)
+{
+    if (FCanvas.isNull())
+        return;
+    QPainter painter(this);
+    painter.drawImage(0, 0, FCanvas);
+}
+
+void TPictureBox::mousePressEvent(QMouseEvent* event)
+{
+    FPressed = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void TPictureBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click = FPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    FPressed = false;
+    event->accept();
+    if (click)
+        Q_EMIT Clicked(this);
+}

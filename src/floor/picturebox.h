@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A picture on the window: shows its canvas 1:1 from the top-left corner;
+// pixels with alpha 0 let what lies behind show through.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+class TMachineComp;
+
+class TPictureBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit TPictureBox(QWidget* parent, const QString& objectName);
+
+    void SetPicture(const QImage& picture);
+    // The drawing surface; call update() (or Changed()) after drawing on it.
+    QImage& Canvas() { return FCanvas; }
+    const QImage& Canvas() const { return FCanvas; }
+    void Changed() { update(); }
+
+    TMachineComp* FSlot = nullptr; // back-reference for slot pictures
+
+Q_SIGNALS:
+    // A complete click of the primary button (press and release on the picture).
+    void Clicked(TPictureBox* sender);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QImage FCanvas;
+    bool FPressed = false;
+};

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "floor/platebox.h"
+
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QPainter>
+
+TPlateBox::TPlateBox(QWidget* parent, const QString& objectName)
+    : QWidget(parent), FCanvas(80, 81, QImage::Format_ARGB32_Premultiplied)
+{
+    setObjectName(objectName);
+    setFixedSize(80, 81);
+    FCanvas.fill(Qt::transparent);
+}
+
+void TPlateBox::Repaint()
+{
+    FCanvas.fill(Qt::transparent);
+    if (FOnPaint)
+        FOnPaint(this);
+    update();
+}
+
+void TPlateBox::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawImage(0, 0, FCanvas);
+}
+
+void TPlateBox::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (!FPopupMenu) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    Q_EMIT ContextMenuRequested(this, event->globalPos());
+}

@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window fmBraet: the factory floor plus the game flow (the run, the
+// verdict, tasks, printing and copying, help, closing).
+#pragma once
+
+#include "floor/braet_floor.h"
+
+#include <memory>
+
+class QPrinter;
+class QToolButton;
+class TSoundInterface;
+
+class TfmBraet : public TBraetFloor {
+    Q_OBJECT
+public:
+    // `sound` is not owned; nullptr: the window plays through Qt Multimedia.
+    explicit TfmBraet(TSoundInterface* sound = nullptr, QWidget* parent = nullptr);
+    ~TfmBraet() override;
+
+    // The run.
+    void bbKoerPladeClick();
+    void RunPlate();
+    void AnimateMachine(TMachineComp& slot);
+    void MoveAndAnimate(TMachineComp& slot, int offset);
+    void ChangeRow(const TMachineComp& slot5, int stopOffset);
+
+    // Verdict, lamps and sound.
+    void ShowVerdict();
+    void LampsOff();
+    void LightTimerTimer();
+    void bbSoundClick();
+
+    // Tasks.
+    void bbStartClick(QToolButton* sender);
+    void StartTask(int difficulty);
+    std::unique_ptr<TOpgave> LavUdfordring(int difficulty);
+    void ClearTask();
+    void ShowTaskBox();
+    void bbNulstilOpgaveClick();
+    void bbOverfoerPladeClick();
+    void bbAfslutClick();
+
+    // Printing and copying the task.
+    void Udskriv1Click();
+    void Kopiertilklippebordet1Click();
+    void bbPrinterSetupClick();
+    QPrinter& Printer();
+
+    // Help menu.
+    void bbHelpClick();
+    void Vejledning1Click();
+    void OmVorlen1Click();
+    // The about box shown by "Om Vorlen" (owned by the application shell).
+    QWidget* fmAbout = nullptr;
+
+    // Close request: asks "Luk?"; true lets the window close.
+    bool FormCloseQuery();
+    void FormDestroy();
+
+    TSoundInterface& Sound() { return *FSound; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void ConnectGame();
+    std::unique_ptr<TSoundInterface> FOwnSound;
+    TSoundInterface* FSound = nullptr;
+    std::unique_ptr<QPrinter> FPrinter;
+    bool FClosing = false;
+};
