@@ -14,14 +14,27 @@ class TSettingSelector : public QComboBox {
 public:
     TSettingSelector(QWidget* parent, const QString& objectName);
 
+    static constexpr int ItemHeight = 13;
+
     TMachineComp* FSlot = nullptr;
 
     // Item drawing handler: (selector, index, rect, painter). The painter's
     // font and brush are set up as the toolkit would before the call.
     std::function<void(TSettingSelector*, int, const QRect&, QPainter&)> FOnDrawItem;
 
+    // Prepares `canvas` as the list does before an item is drawn (font,
+    // background brush or selection colours, text colour) and calls the
+    // drawing handler.
+    void DrawItem(QPainter& canvas, int index, const QRect& rect, bool selected);
+    // The rectangle of the closed face that the handler draws into.
+    QRect FaceRect() const;
+
 Q_SIGNALS:
     // The player chose an item (mouse or keyboard); not emitted for changes
     // made by the program.
     void Chosen(TSettingSelector* sender);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 };
