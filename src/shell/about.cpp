@@ -1,0 +1,171 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/about.h"
+
+#include "shell/resources.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace {
+
+constexpr int kGlyphMargin = 2;
+
+QFont AboutFont(const QString& family, int pixels, bool bold)
+{
+    QFont font(family);
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, const QFont& font, QPoint at)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setFont(font);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, Qt::black);
+    label->setPalette(pal);
+    label->move(at);
+    label->adjustSize();
+    return label;
+}
+
+// The OK glyph: a green check mark on a 16 x 16 transparent ground.
+QIcon CheckMarkGlyph()
+{
+    QImage glyph(16, 16, QImage::Format_ARGB32_Premultiplied);
+    glyph.fill(Qt::transparent);
+    QPainter painter(&glyph);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QPointF mark[] = {{2.5, 8.5}, {6.0, 12.0}, {13.5, 3.5}};
+    painter.setPen(QPen(QColor(0, 80, 0), 4.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPolyline(mark, 3);
+    painter.setPen(QPen(QColor(0, 176, 0), 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPolyline(mark, 3);
+    painter.end();
+    return QIcon(QPixmap::fromImage(glyph));
+}
+
+// A push button with its glyph `kGlyphMargin` pixels from the left edge and
+// the caption centred in the room to the right of it.
+class TGlyphButton final : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        const QStyleOptionButton full = option;
+        option.text.clear();
+        option.icon = QIcon();
+        painter.drawControl(QStyle::CE_PushButtonBevel, option);
+
+        QPoint shift;
+        if (isDown())
+            shift = QPoint(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
+                           style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
+        const QSize glyph = iconSize();
+        const QRect glyphRect =
+            QRect(QPoint(kGlyphMargin, (height() - glyph.height()) / 2), glyph).translated(shift);
+        icon().paint(&painter, glyphRect, Qt::AlignCenter, isEnabled() ? QIcon::Normal : QIcon::Disabled);
+        const QRect textRect =
+            QRect(glyphRect.right() + 1, 0, width() - glyphRect.right() - 1, height()).translated(shift);
+        painter.drawItemText(textRect, Qt::AlignCenter | Qt::TextShowMnemonic, palette(), isEnabled(), text(),
+                             QPalette::ButtonText);
+        if (hasFocus()) {
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            focus.rect = style()->subElementRect(QStyle::SE_PushButtonFocusRect, &full, this);
+            painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+        }
+    }
+};
+
+} // namespace
+
+TBevelPanel::TBevelPanel(QWidget* parent) : QFrame(parent)
+{
+    // Two one-pixel bevels: the children keep their places inside them.
+    setContentsMargins(2, 2, 2, 2);
+}
+
+void TBevelPanel::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QColor shadow = palette().color(QPalette::Dark);
+    const QColor highlight = palette().color(QPalette::Light);
+    const auto bevel = [&painter](const QRect& r, const QColor& topLeft, const QColor& bottomRight) {
+        painter.setPen(topLeft);
+        painter.drawLine(r.left(), r.top(), r.right() - 1, r.top());
+        painter.drawLine(r.left(), r.top(), r.left(), r.bottom() - 1);
+        painter.setPen(bottomRight);
+        painter.drawLine(r.right(), r.top(), r.right(), r.bottom());
+        painter.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
+    };
+    bevel(rect(), shadow, highlight);                         // outer: lowered
+    bevel(rect().adjusted(1, 1, -1, -1), highlight, shadow); // inner: raised
+}
+
+TfmAbout::TfmAbout(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                          | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setObjectName(QStringLiteral("fmAbout"));
+    setWindowTitle(QStringLiteral("Om Vorlen"));
+    setFixedSize(298, 213);
+    setModal(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, pal.color(QPalette::Button));
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    Panel1 = new TBevelPanel(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setGeometry(8, 8, 281, 161);
+
+    ProgramIcon = new QLabel(Panel1);
+    ProgramIcon->setObjectName(QStringLiteral("ProgramIcon"));
+    ProgramIcon->setGeometry(16, 24, 32, 32);
+    ProgramIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    const QImage icon = LoadPicture(QStringLiteral("MAINICON"));
+    if (!icon.isNull())
+        ProgramIcon->setPixmap(QPixmap::fromImage(icon));
+
+    const QString arial = QStringLiteral("Arial");
+    ProductName = MakeLabel(Panel1, QStringLiteral("ProductName"), QStringLiteral("Vorlen"),
+                            AboutFont(arial, 24, true), QPoint(64, 24));
+    Version = MakeLabel(Panel1, QStringLiteral("Version"), QStringLiteral("Version 01022004"),
+                        AboutFont(arial, 13, false), QPoint(16, 96));
+    Comments = MakeLabel(Panel1, QStringLiteral("Comments"), QStringLiteral("Lavet af Vorlen-holdet"),
+                         AboutFont(arial, 13, false), QPoint(16, 120));
+    Comments->resize(258, Comments->height());
+
+    OKButton = new TGlyphButton(QStringLiteral("OK"), this);
+    OKButton->setObjectName(QStringLiteral("OKButton"));
+    OKButton->setGeometry(111, 178, 77, 27);
+    OKButton->setFont(AboutFont(QStringLiteral("MS Sans Serif"), 11, true));
+    OKButton->setIcon(CheckMarkGlyph());
+    OKButton->setIconSize(QSize(16, 16));
+    OKButton->setDefault(true);
+    connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TfmAbout::showEvent(QShowEvent* event)
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->geometry() : QRect(0, 0, 640, 480);
+    const QSize outer = frameGeometry().size();
+    move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
+    QDialog::showEvent(event);
+    OKButton->setFocus(Qt::OtherFocusReason);
+}

@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/helpwindow.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kHelpFileName = QStringLiteral("Vorlen.HLP");
+
+} // namespace
+
+QString HelpFilePath()
+{
+    const QDir programDir(QCoreApplication::applicationDirPath());
+    QStringList candidates{
+        programDir.filePath(kHelpFileName),
+        QDir::cleanPath(programDir.filePath(QStringLiteral("../share/vorlen/") + kHelpFileName)),
+    };
+#ifdef VORLEN_HELP_SOURCE_DIR
+    // A developer build run from its build tree finds the guide in the sources.
+    candidates.append(QDir(QStringLiteral(VORLEN_HELP_SOURCE_DIR)).filePath(kHelpFileName));
+#endif
+    for (const QString& candidate : std::as_const(candidates))
+        if (QFileInfo(candidate).isFile())
+            return candidate;
+    return candidates.first();
+}
+
+THelpWindow::THelpWindow(QWidget* owner) : QWidget(owner, Qt::Window)
+{
+    setObjectName(QStringLiteral("fmVejledning"));
+    setWindowTitle(QStringLiteral("Vejledning – Vorlen"));
+    resize(640, 560);
+
+    Browser = new QTextBrowser(this);
+    Browser->setObjectName(QStringLiteral("Browser"));
+    Browser->setOpenExternalLinks(true);
+
+    bbIndhold = new QPushButton(QStringLiteral("&Indhold"), this);
+    bbIndhold->setObjectName(QStringLiteral("bbIndhold"));
+    bbTilbage = new QPushButton(QStringLiteral("&Tilbage"), this);
+    bbTilbage->setObjectName(QStringLiteral("bbTilbage"));
+    bbFrem = new QPushButton(QStringLiteral("&Frem"), this);
+    bbFrem->setObjectName(QStringLiteral("bbFrem"));
+    bbTilbage->setEnabled(false);
+    bbFrem->setEnabled(false);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(bbIndhold);
+    buttons->addWidget(bbTilbage);
+    buttons->addWidget(bbFrem);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addLayout(buttons);
+    layout->addWidget(Browser);
+
+    connect(bbIndhold, &QPushButton::clicked, this, [this] { OpenContents(FPath); });
+    connect(bbTilbage, &QPushButton::clicked, Browser, &QTextBrowser::backward);
+    connect(bbFrem, &QPushButton::clicked, Browser, &QTextBrowser::forward);
+    connect(Browser, &QTextBrowser::backwardAvailable, bbTilbage, &QPushButton::setEnabled);
+    connect(Browser, &QTextBrowser::forwardAvailable, bbFrem, &QPushButton::setEnabled);
+}
+
+void THelpWindow::OpenContents(const QString& path)
+{
+    FPath = path;
+    if (!QFileInfo(path).isFile()) {
+        Browser->clearHistory();
+        FMissingShown = true;
+        Browser->setHtml(QStringLiteral("<h2>Hjælpefilen %1 blev ikke fundet.</h2>"
+                                        "<p>Vejledningen skal ligge i samme mappe som programmet Vorlen.</p>"
+                                        "<p>Der ledte programmet: <tt>%2</tt></p>")
+                             .arg(QFileInfo(path).fileName().toHtmlEscaped(), path.toHtmlEscaped()));
+        return;
+    }
+    const QUrl url = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
+    // The file's name does not say HTML, so say it.
+    if (Browser->source() != url)
+        Browser->setSource(url, QTextDocument::HtmlResource);
+    else if (FMissingShown)
+        Browser->reload();
+    FMissingShown = false;
+    Browser->verticalScrollBar()->setValue(0);
+    Browser->horizontalScrollBar()->setValue(0);
+}
+
+THelpWindow* ShowHelpContents(QWidget* owner)
+{
+    THelpWindow* window = owner ? owner->findChild<THelpWindow*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+    const bool fresh = !window;
+    if (fresh) {
+        window = new THelpWindow(owner);
+        if (!owner)
+            window->setAttribute(Qt::WA_DeleteOnClose);
+        const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+        if (screen) {
+            const QRect area = screen->availableGeometry();
+            window->move(area.x() + (area.width() - window->width()) / 2,
+                         area.y() + (area.height() - window->height()) / 2);
+        }
+    }
+    window->OpenContents(HelpFilePath());
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}

@@ -1,0 +1,409 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window's frame: start-up order, the help menu, the about box and
+// every way of closing it.
+#include "game/braet.h"
+
+#include "floor/picturebox.h"
+#include "floor/settingselector.h"
+#include "shell/about.h"
+#include "shell/delay.h"
+#include "shell/fonts.h"
+#include "shell/helpwindow.h"
+#include "shell/splash.h"
+#include "shell/startup_steps.h"
+#include "support/recordingsound.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QElapsedTimer>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QToolButton>
+#include <QWindow>
+
+#include <functional>
+
+namespace {
+
+// Runs `act` on the modal dialog once it shows; a watchdog closes it if the
+// act left it open, so a fault fails the test instead of hanging it.
+void OnDialog(std::function<void(QDialog*)> act)
+{
+    auto* poll = new QTimer;
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, act] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible())
+            return;
+        poll->stop();
+        poll->deleteLater();
+        QPointer<QDialog> guard(dialog);
+        act(dialog);
+        QTimer::singleShot(3000, [guard] {
+            if (guard && guard->isVisible())
+                guard->done(999);
+        });
+    });
+    poll->start();
+}
+
+// A quit request leaves Qt's "quit now" flag set, which makes every later
+// event loop (and modal dialog) return at once; a short run of the
+// application's own loop clears it for the next test.
+void ForgetQuit()
+{
+    ClearQuitRequest();
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
+}
+
+int StackIndex(const QWidget* w)
+{
+    return static_cast<int>(w->parentWidget()->children().indexOf(const_cast<QWidget*>(w)));
+}
+
+struct TShownWindow {
+    TRecordingSound sound;
+    TfmBraet window{&sound};
+
+    bool Show()
+    {
+        window.show();
+        window.activateWindow();
+        return QTest::qWaitForWindowActive(&window);
+    }
+};
+
+} // namespace
+
+class TestShellWindow : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { InstallFontSubstitutes(); }
+    void cleanup()
+    {
+        FreeSplash();
+        if (QuitRequested())
+            ForgetQuit();
+    }
+
+    void frameAndFirstActivation()
+    {
+        TShownWindow shown;
+        TfmBraet& w = shown.window;
+        QCOMPARE(w.windowTitle(), QStringLiteral("Vorlen"));
+        QVERIFY(shown.Show());
+        // Without a window frame the outer size is the client size, so the
+        // window grows to the 800 x 600 minimum.
+        const QSize outer = w.frameGeometry().size();
+        QVERIFY(outer.width() >= 800 && outer.height() >= 600);
+        QVERIFY(w.width() >= 792 && w.height() >= 573);
+        QCOMPARE(w.minimumSize(), w.maximumSize());
+        QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(w.windowFlags() & Qt::WindowMinimizeButtonHint);
+        QCOMPARE(w.paTool->width(), w.width());
+        QCOMPARE(w.bbAfslut->x() + w.bbAfslut->width(), w.paTool->width() - 8);
+        const int right = w.paTool->width();
+        QCOMPARE(w.bbHelp->x(), right - 8 - 36 - 4 - 36);
+        QCOMPARE(w.bbCopy->x(), right - 8 - 6 * 36 - 3 * 4 - 2 * 32);
+        QCOMPARE(w.ImageVorlen->geometry(), QRect(0, 40, 792, 533));
+        QCOMPARE(w.palette().color(QPalette::Window), QColor(Qt::white));
+        QVERIFY(!w.bbCopy->isEnabled());
+        QVERIFY(!w.bbPrint->isEnabled());
+    }
+
+    void toolTipsAndAccessibleNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("hint");
+        const char* rows[][2] = {
+            {"bbLet", "Let opgave"},
+            {"bbMiddel", "Middelsvær opgave"},
+            {"bbSvaer", "Svær opgave"},
+            {"bbCopy", "Kopier opgave til klippebordet"},
+            {"bbPrint", "Udskriv opgave"},
+            {"bbSound", "Lyd til"},
+            {"bbPrinterSetup", "Printer opsætning"},
+            {"bbHelp", "Hjælp & Om Vorlen"},
+            {"bbAfslut", "Luk Vorlen"},
+            {"bbKoerPlade", "Kør pladen gennem vorlenken"},
+            {"bbNulstilOpgave", "Slet opgaven"},
+            {"bbOverfoerPlade", "Gør pladen til en opgave"},
+            {"sbHuller", "Hullemaskine"},
+            {"sbDrejer", "Drejemaskine"},
+            {"sbStriber", "Stregemaskine"},
+            {"sbTraek", "Fjern maskine"},
+            {"sbSkub", "Skub maskiner"},
+        };
+        for (const auto& row : rows)
+            QTest::newRow(row[0]) << QString::fromLatin1(row[0]) << QString::fromUtf8(row[1]);
+    }
+    void toolTipsAndAccessibleNames()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, hint);
+        TRecordingSound sound;
+        TfmBraet w(&sound);
+        auto* button = w.findChild<QToolButton*>(name);
+        QVERIFY(button);
+        QCOMPARE(button->toolTip(), hint);
+        QCOMPARE(button->accessibleName(), hint);
+        QVERIFY(button->text().isEmpty() || button->toolButtonStyle() == Qt::ToolButtonIconOnly);
+    }
+
+    void tabOrder()
+    {
+        TShownWindow shown;
+        TfmBraet& w = shown.window;
+        QVERIFY(shown.Show());
+        QList<QWidget*> expected{w.bbPrinterSetup, w.bbKoerPlade, w.bbNulstilOpgave, w.bbOverfoerPlade};
+        for (TSettingSelector* selector : w.cbSetting)
+            expected.append(selector);
+
+        // Walk the focus chain once round from the printer button and keep
+        // what Tab can reach.
+        QList<QWidget*> reached;
+        QWidget* start = w.bbPrinterSetup;
+        QWidget* current = start;
+        do {
+            if (current->window() == &w && current->isVisibleTo(&w) && current->isEnabled()
+                && (current->focusPolicy() & Qt::TabFocus) && current != &w)
+                reached.append(current);
+            current = current->nextInFocusChain();
+        } while (current != start);
+        QStringList got;
+        for (QWidget* widget : std::as_const(reached))
+            got << widget->objectName();
+        QStringList want;
+        for (QWidget* widget : std::as_const(expected))
+            want << widget->objectName();
+        QCOMPARE(got, want);
+
+        // And the real key presses go the same way.
+        w.bbPrinterSetup->setFocus();
+        QCOMPARE(QApplication::focusWidget(), w.bbPrinterSetup);
+        for (qsizetype i = 1; i < expected.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), expected.at(i));
+        }
+    }
+
+    void unlitLampsShowAtStart()
+    {
+        TRecordingSound sound;
+        TfmBraet w(&sound);
+        for (auto [lit, unlit] : {std::pair{w.imGroenTaend, w.imGroenSluk}, std::pair{w.imRoedTaend, w.imRoedSluk}}) {
+            QVERIFY(StackIndex(lit) < StackIndex(w.ImageVorlen));
+            QVERIFY(StackIndex(unlit) > StackIndex(w.ImageVorlen));
+            QCOMPARE(lit->geometry(), unlit->geometry());
+            QVERIFY(unlit->isVisibleTo(&w));
+        }
+        QVERIFY(!w.Image2->isVisibleTo(&w));
+    }
+
+    void helpMenuOpensBelowTheButton_data()
+    {
+        QTest::addColumn<QPoint>("windowAt");
+        QTest::addColumn<int>("extraWidth");
+        QTest::newRow("left of the screen") << QPoint(-300, 0) << 0;
+        QTest::newRow("lower") << QPoint(-260, 40) << 0;
+        QTest::newRow("wider window") << QPoint(-400, 20) << 60;
+    }
+    void helpMenuOpensBelowTheButton()
+    {
+        QFETCH(QPoint, windowAt);
+        QFETCH(int, extraWidth);
+        TShownWindow shown;
+        TfmBraet& w = shown.window;
+        QVERIFY(shown.Show());
+        if (extraWidth) {
+            w.setFixedSize(w.size() + QSize(extraWidth, 0));
+            QTRY_COMPARE(w.bbAfslut->x() + 36, w.width() - 8);
+        }
+        w.move(windowAt);
+        QTRY_COMPARE(w.pos(), windowAt);
+
+        w.bbHelp->click();
+        QTRY_VERIFY(w.Popup->isVisible());
+        // 2 pixels in from the button's left edge and 2 below its bottom, in
+        // the client coordinates of the window, whose origin the tool bar shares.
+        const QPoint client(w.width() - 8 - 36 - 4 - 36 + 2, 2 + 36 + 2);
+        QCOMPARE(w.Popup->pos(), w.mapToGlobal(client));
+        QCOMPARE(w.Popup->actions().size(), 3);
+        QCOMPARE(w.Popup->actions().at(0)->text(), QStringLiteral("Vejledning"));
+        QVERIFY(w.Popup->actions().at(1)->isSeparator());
+        QCOMPARE(w.Popup->actions().at(2)->text(), QStringLiteral("Om Vorlen"));
+
+        // Choosing nothing closes the menu without effect.
+        QTest::keyClick(w.Popup, Qt::Key_Escape);
+        QTRY_VERIFY(!w.Popup->isVisible());
+        QVERIFY(!QApplication::activeModalWidget());
+        QVERIFY(!w.findChild<THelpWindow*>());
+    }
+
+    void vejledningOpensTheGuideAtItsContents()
+    {
+        TShownWindow shown;
+        TfmBraet& w = shown.window;
+        QVERIFY(shown.Show());
+        w.Vejledning1->trigger();
+        auto* help = w.findChild<THelpWindow*>();
+        QVERIFY(help);
+        QVERIFY(help->isVisible());
+        QCOMPARE(help->windowTitle(), QStringLiteral("Vejledning – Vorlen"));
+        QCOMPARE(help->Browser->documentTitle(), QStringLiteral("Vorlen – Vejledning"));
+        QVERIFY(help->Browser->toPlainText().startsWith(QStringLiteral("Vorlen – Vejledning")));
+
+        // Asked again after reading on, it shows the contents again, in the same window.
+        help->Browser->scrollToAnchor(QStringLiteral("laerer"));
+        w.Vejledning1->trigger();
+        QCOMPARE(w.findChildren<THelpWindow*>().size(), 1);
+        QCOMPARE(help->Browser->verticalScrollBar()->value(), 0);
+    }
+
+    void omVorlenShowsTheSameAboutBoxModally()
+    {
+        TShownWindow shown;
+        TfmBraet& w = shown.window;
+        auto* about = new TfmAbout(&w);
+        w.fmAbout = about;
+        QVERIFY(shown.Show());
+        for (int time = 0; time < 2; ++time) {
+            QDialog* seen = nullptr;
+            bool modal = false;
+            OnDialog([&](QDialog* dialog) {
+                seen = dialog;
+                modal = dialog->isModal();
+                QTest::mouseClick(about->OKButton, Qt::LeftButton);
+            });
+            if (time == 0)
+                w.OmVorlen1Click();
+            else
+                w.OmVorlen1->trigger();
+            QCOMPARE(seen, about);
+            QVERIFY(modal);
+            QVERIFY(!about->isVisible());
+        }
+    }
+
+    void everyCloseAsksLuk_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<bool>("closes");
+        for (const char* path : {"bbAfslut", "close", "title bar"}) {
+            QTest::addRow("%s, Nej", path) << QString::fromLatin1(path) << QStringLiteral("NO") << false;
+            QTest::addRow("%s, Esc", path) << QString::fromLatin1(path) << QStringLiteral("esc") << false;
+            QTest::addRow("%s, question closed", path) << QString::fromLatin1(path) << QStringLiteral("close") << false;
+            QTest::addRow("%s, Ja", path) << QString::fromLatin1(path) << QStringLiteral("YES") << true;
+        }
+    }
+    void everyCloseAsksLuk()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, answer);
+        QFETCH(bool, closes);
+        TShownWindow shown;
+        TfmBraet& w = shown.window;
+        QVERIFY(shown.Show());
+        w.FTask = std::make_unique<TOpgave>();
+        TOpgave* task = w.FTask.get();
+        w.FSoundOn = true;
+
+        QString question;
+        int asked = 0;
+        OnDialog([&](QDialog* dialog) {
+            ++asked;
+            if (auto* label = dialog->findChild<QLabel*>(QStringLiteral("Message")))
+                question = label->text();
+            QVERIFY(dialog->findChild<QPushButton*>(QStringLiteral("YES")));
+            if (answer == u"esc")
+                QTest::keyClick(dialog->focusWidget() ? dialog->focusWidget() : dialog, Qt::Key_Escape);
+            else if (answer == u"close")
+                dialog->close();
+            else
+                dialog->findChild<QPushButton*>(answer)->click();
+        });
+        if (path == u"bbAfslut")
+            w.bbAfslut->click();
+        else if (path == u"close")
+            w.close();
+        else
+            w.windowHandle()->close();
+        QTRY_COMPARE(asked, 1);
+        QCOMPARE(question, QStringLiteral("Luk?"));
+        QCOMPARE(w.isVisible(), !closes);
+        QCOMPARE(QuitRequested(), closes);
+        // Declining leaves the game exactly as it was.
+        QCOMPARE(w.FTask.get(), task);
+        QVERIFY(w.FSoundOn);
+    }
+
+    void closingEndsAWaitAtOnce()
+    {
+        // A close confirmed while an animation waits ends that wait, so the
+        // program does not sit out the rest of a run.
+        TShownWindow shown;
+        TfmBraet& w = shown.window;
+        QVERIFY(shown.Show());
+        QTimer::singleShot(20, &w, [&w] { w.close(); });
+        OnDialog([](QDialog* dialog) { dialog->findChild<QPushButton*>(QStringLiteral("YES"))->click(); });
+        QElapsedTimer clock;
+        clock.start();
+        Delay(10000);
+        QVERIFY(clock.elapsed() < 5000);
+        QVERIFY(QuitRequested());
+        QVERIFY(!w.isVisible());
+        Delay(10000); // later waits do not wait either
+        QVERIFY(clock.elapsed() < 5000);
+    }
+
+    void startSequence()
+    {
+        std::unique_ptr<TfmBraet> form = CreateMainWindow();
+        QVERIFY(form);
+        QVERIFY(!form->isVisible());
+        const QImage splash = form->Image2->Canvas();
+        if (!splash.isNull()) {
+            // The splash comes first and carries the picture of Image2.
+            QVERIFY(fmSplash && fmSplash->isVisible());
+            QCOMPARE(fmSplash->size(), splash.size());
+        }
+        auto* about = qobject_cast<TfmAbout*>(form->fmAbout);
+        QVERIFY(about);
+        QVERIFY(!about->isVisible());
+        QCOMPARE(about->parentWidget(), form.get());
+        QVERIFY(!form->FTask && !form->FProducedPlate && !form->FSoundOn && !form->FRunning && !form->FTaskGiven);
+
+        ShowMainWindow(*form);
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        const QPoint centre = QGuiApplication::primaryScreen()->geometry().center();
+        QTRY_VERIFY((form->frameGeometry().center() - centre).manhattanLength() <= 2);
+        if (!splash.isNull())
+            QVERIFY(fmSplash->isVisible());
+        form.reset();
+        QVERIFY(!QuitRequested());
+    }
+
+    void danishTextsOfQt()
+    {
+        QCOMPARE(InstallDanishTranslations(*qApp), 2);
+        QCOMPARE(QLocale().language(), QLocale::Danish);
+        QDialogButtonBox box(QDialogButtonBox::Cancel | QDialogButtonBox::Yes | QDialogButtonBox::No);
+        QCOMPARE(box.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Annuller"));
+        QCOMPARE(box.button(QDialogButtonBox::No)->text(), QStringLiteral("&Nej"));
+    }
+};
+
+QTEST_MAIN(TestShellWindow)
+#include "test_shell_window.moc"
