@@ -1,0 +1,126 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Tasks: random ones by difficulty, or the produced plate sliding up into the
+// task preview box.
+#include "game/braet.h"
+
+#include "floor/picturebox.h"
+#include "floor/platebox.h"
+#include "model/generator.h"
+#include "shell/delay.h"
+#include "shell/messagedialog.h"
+
+#include <QMenu>
+#include <QPointer>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+constexpr QPoint TaskBoxPlace(626, 164);
+constexpr int SlideFrom = 40 + 290; // the produced-plate box's top
+constexpr std::uint32_t SlideStepDelay = 10;
+
+} // namespace
+
+void TfmBraet::bbStartClick(QToolButton* sender)
+{
+    // A new task throws away the produced plate, which a run or the slide is using.
+    if (Busy())
+        return;
+    const int difficulty = sender == bbLet ? 0 : sender == bbMiddel ? 1 : 2;
+    if (FTaskGiven && !AskYesNo(QStringLiteral("Ny opgave?")))
+        return;
+    if (!Busy())
+        StartTask(difficulty);
+}
+
+void TfmBraet::StartTask(int difficulty)
+{
+    FTaskGiven = true;
+    LampsOff();
+    ClearAllSlots();
+    ClearPlate();
+    ClearTask();
+    FTask = LavUdfordring(difficulty);
+    ShowTaskBox();
+}
+
+std::unique_ptr<TOpgave> TfmBraet::LavUdfordring(int difficulty)
+{
+    return std::make_unique<TOpgave>(GenerateTask(TimeOfDaySeed(), difficulty));
+}
+
+void TfmBraet::ClearTask()
+{
+    FTask.reset();
+    // The menu belongs to the task box: it goes with it.
+    if (pmUdskrivOpgave && pmUdskrivOpgave->isVisible())
+        pmUdskrivOpgave->close();
+    delete FTaskBox;
+    FTaskBox = nullptr;
+    bbPrint->setEnabled(false);
+    bbCopy->setEnabled(false);
+}
+
+void TfmBraet::ShowTaskBox()
+{
+    delete FTaskBox;
+    FTaskBox = new TPlateBox(this, QStringLiteral("pbOpgave"));
+    FTaskBox->setAccessibleName(QStringLiteral("Opgaven"));
+    FTaskBox->FPopupMenu = pmUdskrivOpgave;
+    FTaskBox->FOnPaint = [this](TPlateBox* sender) { pbOpgavePaint(sender); };
+    // popup() rather than exec(): the box may be gone before the menu closes,
+    // and the menu's actions check that a task still exists.
+    connect(FTaskBox, &TPlateBox::ContextMenuRequested, this, [this](TPlateBox*, const QPoint& globalPos) {
+        if (FTask && pmUdskrivOpgave)
+            pmUdskrivOpgave->popup(globalPos);
+    });
+    FTaskBox->move(TaskBoxPlace);
+    FTaskBox->show();
+    RaiseWindowedControls();
+    FTaskBox->Repaint();
+}
+
+void TfmBraet::bbNulstilOpgaveClick()
+{
+    LampsOff();
+    ClearTask();
+}
+
+void TfmBraet::bbOverfoerPladeClick()
+{
+    if (Busy() || !FProducedPlate || !FPlateBox)
+        return;
+    FSliding = true;
+    // The rising plate passes behind this strip of floor.
+    BringToFront(imSnydeGulv);
+    LampsOff();
+    ClearTask();
+
+    TOpgave* const plate = FProducedPlate.get();
+    QPointer<TPlateBox> box = FPlateBox;
+    for (int y = SlideFrom; y >= TaskBoxPlace.y() && box; --y) {
+        box->move(box->x(), y);
+        Delay(SlideStepDelay);
+    }
+    FSliding = false;
+    if (!box || FProducedPlate.get() != plate)
+        return;
+
+    FTask = std::make_unique<TOpgave>();
+    FTask->Assign(*FProducedPlate);
+    ShowTaskBox();
+    ClearPlate();
+    ClearAllSlots();
+    bbPrint->setEnabled(true);
+    bbCopy->setEnabled(true);
+}
+
+void TfmBraet::FormDestroy()
+{
+    LightTimer->stop();
+    FStartBackground = QImage();
+    FEndBackground = QImage();
+    ClearTask();
+    ClearPlate();
+}

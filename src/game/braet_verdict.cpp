@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The verdict after a run: a blinking lamp, a sound while sound is on, and the
+// sound switch.
+#include "game/braet.h"
+
+#include "floor/picturebox.h"
+#include "shell/resources.h"
+#include "shell/soundplayer.h"
+
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+constexpr int VerdictTicks = 7; // 500 ms ticks: blinks for 3.5 s, then stays lit
+
+} // namespace
+
+void TfmBraet::ShowVerdict()
+{
+    if (!FProducedPlate || !FTask)
+        return;
+    FVerdict = FProducedPlate->SameAs(*FTask) ? vdRight : vdWrong;
+    FBlinksLeft = VerdictTicks;
+    FLampLit = true;
+    BringToFront(FVerdict == vdRight ? imGroenTaend : imRoedTaend);
+    if (FSoundOn)
+        Sound().Play(FVerdict == vdRight ? QStringLiteral("OKLYD") : QStringLiteral("FEJLLYD"));
+    LightTimer->start();
+}
+
+void TfmBraet::LampsOff()
+{
+    LightTimer->stop();
+    FBlinksLeft = 0;
+    BringToFront(imGroenSluk);
+    BringToFront(imRoedSluk);
+}
+
+void TfmBraet::LightTimerTimer()
+{
+    LightTimer->stop();
+    --FBlinksLeft;
+    if (FBlinksLeft != 0 && FLampLit) {
+        FLampLit = false;
+        BringToFront(FVerdict == vdRight ? imGroenSluk : imRoedSluk);
+    } else {
+        FLampLit = true;
+        BringToFront(FVerdict == vdRight ? imGroenTaend : imRoedTaend);
+    }
+    if (FBlinksLeft > 0)
+        LightTimer->start();
+}
+
+void TfmBraet::bbSoundClick()
+{
+    FSoundOn = !FSoundOn;
+    // The hint names what the next click does.
+    QString glyph;
+    QString hint;
+    if (FSoundOn) {
+        glyph = QStringLiteral("LOUDSPEAKER");
+        hint = QStringLiteral("Lyd fra");
+    } else {
+        glyph = QStringLiteral("NOLOUDSPEAKER");
+        Sound().Stop();
+        hint = QStringLiteral("Lyd til");
+    }
+    bbSound->setToolTip(hint);
+    bbSound->setAccessibleName(hint);
+    bbSound->setIcon(LoadGlyph(glyph));
+}

@@ -1,0 +1,433 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Tasks by difficulty and from the produced plate, printing and copying them,
+// and a whole game.
+#include "game_support.h"
+
+#include "floor/hitarea.h"
+#include "floor/picturebox.h"
+#include "model/generator.h"
+#include "shell/delay.h"
+#include "support/recordingsound.h"
+#include "support/testclock.h"
+
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QPainter>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace gametest;
+
+class TestTasks : public QObject {
+    Q_OBJECT
+    TTestClock FClock;
+    TRecordingSound FSound;
+    std::unique_ptr<TfmBraet> W;
+
+    // A line on the floor, run, and made the task.
+    void TaskFromPlate()
+    {
+        Put(*W, 2, mcHoles, 4);
+        Put(*W, 6, mcStripe, 2);
+        W->bbKoerPladeClick();
+        W->bbOverfoerPladeClick();
+    }
+
+    QImage ReferencePicture() const
+    {
+        QImage reference(80, 81, QImage::Format_RGB32);
+        reference.fill(Qt::white);
+        QPainter painter(&reference);
+        W->FTask->Draw(painter, true);
+        return reference;
+    }
+
+    bool FloorEmpty() const
+    {
+        return std::all_of(W->FMachines.begin(), W->FMachines.end(),
+                           [](const auto& slot) { return slot->FMachine.Kind == mcNone; });
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        ClearQuitRequest();
+        W = std::make_unique<TfmBraet>(&FSound);
+        W->FormActivate();
+        FClock.OnWait = nullptr;
+        FClock.ClearWaits();
+    }
+    void cleanup()
+    {
+        FClock.OnWait = nullptr;
+        W.reset();
+    }
+
+    void firstDifficultyAsksNothing_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::newRow("Let") << 0;
+        QTest::newRow("Middelsvær") << 1;
+        QTest::newRow("Svær") << 2;
+    }
+    void firstDifficultyAsksNothing()
+    {
+        QFETCH(int, button);
+        QToolButton* buttons[] = {W->bbLet, W->bbMiddel, W->bbSvaer};
+        Put(*W, 3, mcRotate, 1);
+        W->bbKoerPladeClick();
+        W->LightTimer->start();
+        TDialogAnswer answer(QStringLiteral("NO"));
+        buttons[button]->click();
+        QTest::qWait(20);
+        QVERIFY(!answer.Seen());
+        QVERIFY(W->FTaskGiven);
+        QVERIFY(W->FTask);
+        QVERIFY(W->FTaskBox);
+        QCOMPARE(W->FTaskBox->geometry(), QRect(626, 164, 80, 81));
+        QCOMPARE(W->FTaskBox->FPopupMenu, W->pmUdskrivOpgave);
+        QVERIFY(FloorEmpty());
+        QVERIFY(!W->FProducedPlate);
+        QVERIFY(!W->FPlateBox);
+        QVERIFY(!W->LightTimer->isActive());
+        QVERIFY(!W->bbPrint->isEnabled());
+        QVERIFY(!W->bbCopy->isEnabled());
+        QVERIFY(!W->FTask->FLying);
+    }
+
+    void laterClicksAsk_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<bool>("deleteFirst");
+        QTest::newRow("yes") << QStringLiteral("YES") << false;
+        QTest::newRow("no") << QStringLiteral("NO") << false;
+        QTest::newRow("yes after delete") << QStringLiteral("YES") << true;
+        QTest::newRow("no after delete") << QStringLiteral("NO") << true;
+    }
+    void laterClicksAsk()
+    {
+        QFETCH(QString, answer);
+        QFETCH(bool, deleteFirst);
+        W->bbLet->click();
+        if (deleteFirst)
+            W->bbNulstilOpgave->click();
+        Put(*W, 1, mcStripe, 1);
+        W->bbKoerPladeClick();
+        QPointer<TPlateBox> taskBox = W->FTaskBox;
+        const TPlateBox* plateBox = W->FPlateBox;
+        const TMachineRec slot1 = W->FMachines[0]->FMachine;
+
+        TDialogAnswer reply(answer);
+        W->bbSvaer->click();
+        QVERIFY(reply.Seen());
+        QCOMPARE(reply.Message(), QStringLiteral("Ny opgave?"));
+        if (answer == QStringLiteral("YES")) {
+            QVERIFY(W->FTask);
+            QVERIFY(W->FTaskBox);
+            QVERIFY(!taskBox); // replaced (or deleted with its task before)
+            QVERIFY(FloorEmpty());
+            QVERIFY(!W->FPlateBox);
+        } else {
+            QCOMPARE(W->FTaskBox, taskBox.data());
+            QCOMPARE(bool(W->FTask), !deleteFirst);
+            QCOMPARE(W->FPlateBox, plateBox);
+            QCOMPARE(W->FMachines[0]->FMachine, slot1);
+        }
+    }
+
+    void deleteTask()
+    {
+        TaskFromPlate();
+        QVERIFY(W->bbPrint->isEnabled());
+        W->bbNulstilOpgave->click();
+        QVERIFY(!W->FTask);
+        QVERIFY(!W->FTaskBox);
+        QVERIFY(!W->bbPrint->isEnabled());
+        QVERIFY(!W->bbCopy->isEnabled());
+        QVERIFY(!W->FTaskGiven);
+        W->bbNulstilOpgave->click(); // without a task: harmless
+    }
+
+    // The box rises 167 pixels in steps of 10 ms, behind the floor strip.
+    void slide()
+    {
+        Put(*W, 2, mcHoles, 4);
+        Put(*W, 6, mcStripe, 2);
+        W->bbKoerPladeClick();
+        const TOpgave produced = *W->FProducedPlate;
+
+        QList<int> tops;
+        bool behindStrip = true;
+        FClock.ClearWaits();
+        FClock.OnWait = [&](std::size_t) {
+            tops << W->FPlateBox->y();
+            behindStrip = behindStrip && InFront(W->imSnydeGulv, W->FPlateBox) && W->FSliding;
+        };
+        W->bbOverfoerPlade->click();
+        QCOMPARE(FClock.Waits(), std::vector<std::uint32_t>(167, 10));
+        QCOMPARE(tops.size(), 167);
+        for (int i = 0; i < tops.size(); ++i)
+            QCOMPARE(tops[i], 330 - i);
+        QVERIFY(behindStrip);
+
+        QVERIFY(!W->FSliding);
+        QVERIFY(!W->FProducedPlate);
+        QVERIFY(!W->FPlateBox);
+        QVERIFY(W->FTask);
+        QVERIFY(W->FTask->SameAs(produced));
+        QVERIFY(SameFields(*W->FTask, produced));
+        QCOMPARE(W->FTaskBox->geometry(), QRect(626, 164, 80, 81));
+        QVERIFY(FloorEmpty());
+        QVERIFY(W->bbPrint->isEnabled());
+        QVERIFY(W->bbCopy->isEnabled());
+        QVERIFY(!W->FTaskGiven);
+    }
+
+    void slideNeedsAPlate()
+    {
+        W->bbOverfoerPlade->click();
+        QVERIFY(FClock.Waits().empty());
+        QVERIFY(!W->FTask);
+    }
+
+    // During the slide only deleting the task (harmless) takes effect.
+    void inputDuringSlide()
+    {
+        W->bbKoerPladeClick();
+        W->bbLet->click(); // a random task...
+        Put(*W, 4, mcRotate, 2);
+        W->bbKoerPladeClick(); // ...and a plate to slide
+        FClock.ClearWaits();
+        FClock.OnWait = [&](std::size_t i) {
+            if (i == 20) {
+                W->bbOverfoerPlade->click();
+                W->bbKoerPlade->click();
+                W->bbMiddel->click();
+                W->sbDrejer->setChecked(true);
+                W->spContainer8MouseDown(W->spContainer[0]);
+                W->bbNulstilOpgave->click();
+            }
+        };
+        W->bbOverfoerPladeClick();
+        QCOMPARE(FClock.Waits().size(), std::size_t(167));
+        QVERIFY(W->FTask);
+        QVERIFY(W->FTaskBox);
+        QVERIFY(FloorEmpty());
+        QVERIFY(W->bbCopy->isEnabled());
+    }
+
+    void contextMenu()
+    {
+        W->show();
+        QVERIFY(QTest::qWaitForWindowExposed(W.get()));
+        // No task: nothing under the mouse takes a context menu there.
+        QVERIFY(!W->childAt(650, 200) || !qobject_cast<TPlateBox*>(W->childAt(650, 200)));
+
+        W->bbLet->click();
+        QWidget* box = W->childAt(650, 200);
+        QCOMPARE(box, static_cast<QWidget*>(W->FTaskBox));
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(24, 36), box->mapToGlobal(QPoint(24, 36)));
+        QApplication::sendEvent(box, &event);
+        QTRY_VERIFY(W->pmUdskrivOpgave->isVisible());
+        QCOMPARE(W->pmUdskrivOpgave->actions().size(), 2);
+
+        // The task goes while the menu is open: the menu goes, its items do nothing.
+        QGuiApplication::clipboard()->clear();
+        W->bbNulstilOpgave->click();
+        QVERIFY(!W->pmUdskrivOpgave->isVisible());
+        W->Kopiertilklippebordet1->trigger();
+        QVERIFY(QGuiApplication::clipboard()->image().isNull());
+    }
+
+    void printCopyEnabled()
+    {
+        W->bbLet->click();
+        QVERIFY(!W->bbPrint->isEnabled());
+        QVERIFY(!W->bbCopy->isEnabled());
+        // ...but the menu copies a random task.
+        QGuiApplication::clipboard()->clear();
+        W->Kopiertilklippebordet1->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->image().size(), QSize(80, 81));
+
+        TaskFromPlate();
+        QVERIFY(W->bbPrint->isEnabled());
+        QVERIFY(W->bbCopy->isEnabled());
+    }
+
+    void copy()
+    {
+        TaskFromPlate();
+        QGuiApplication::clipboard()->clear();
+        W->bbCopy->click();
+        const QImage copied = QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(copied.size(), QSize(80, 81));
+        QCOMPARE(copied, ReferencePicture());
+        QCOMPARE(copied.pixel(0, 0), qRgb(255, 255, 255));
+        QCOMPARE(copied.pixel(79, 80), qRgb(255, 255, 255));
+        // The plate's edge is black, its face white.
+        QCOMPARE(copied.pixel(7, 20), qRgb(0, 0, 0));
+        QCOMPARE(copied.pixel(67, 20), qRgb(0, 0, 0));
+        QCOMPARE(copied.pixel(20, 7), qRgb(0, 0, 0));
+        QCOMPARE(copied.pixel(20, 20), qRgb(255, 255, 255));
+    }
+
+    void copyWithoutTaskDoesNothing()
+    {
+        QGuiApplication::clipboard()->setText(QStringLiteral("urørt"));
+        W->Kopiertilklippebordet1Click();
+        W->Udskriv1Click();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("urørt"));
+    }
+
+    // One page with the plate at twice the printer-to-screen ratio, 16
+    // printer pixels into the printable area.
+    void print()
+    {
+        const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+        if (pdftoppm.isEmpty())
+            QSKIP("pdftoppm (poppler-utils) is not installed");
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("opgave.pdf"));
+        QPrinter& printer = W->Printer();
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        TaskFromPlate();
+        W->bbPrint->click();
+        QVERIFY(QFileInfo::exists(pdf));
+
+        const int dpi = printer.resolution();
+        const int scale = std::max(1, dpi / W->logicalDpiX() * 2);
+        const QPoint origin = printer.pageRect(QPrinter::DevicePixel).topLeft().toPoint() -
+                              printer.paperRect(QPrinter::DevicePixel).topLeft().toPoint();
+        constexpr int Raster = 300;
+        const double ratio = double(Raster) / dpi;
+        QProcess render;
+        render.start(pdftoppm, {QStringLiteral("-r"), QString::number(Raster), QStringLiteral("-png"),
+                                QStringLiteral("-singlefile"), QStringLiteral("-x"), QStringLiteral("0"),
+                                QStringLiteral("-y"), QStringLiteral("0"), QStringLiteral("-W"), QStringLiteral("700"),
+                                QStringLiteral("-H"), QStringLiteral("700"), pdf, dir.filePath(QStringLiteral("page"))});
+        QVERIFY(render.waitForFinished(60000));
+        QCOMPARE(render.exitCode(), 0);
+        QImage page(dir.filePath(QStringLiteral("page.png")));
+        QVERIFY(!page.isNull());
+
+        // The plate's black edge: from plate column 7 to 67 (inclusive).
+        QRect black;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x)
+                if (qGray(page.pixel(x, y)) < 64)
+                    black |= QRect(x, y, 1, 1);
+        const auto at = [&](int printerPixel) { return printerPixel * ratio; };
+        QVERIFY2(std::abs(black.left() - at(origin.x() + 16 + 7 * scale)) <= 2, qPrintable(QString::number(black.left())));
+        QVERIFY2(std::abs(black.top() - at(origin.y() + 16 + 7 * scale)) <= 2, qPrintable(QString::number(black.top())));
+        QVERIFY2(std::abs(black.right() + 1 - at(origin.x() + 16 + 68 * scale)) <= 2,
+                 qPrintable(QString::number(black.right())));
+        QVERIFY2(std::abs(black.bottom() + 1 - at(origin.y() + 16 + 68 * scale)) <= 2,
+                 qPrintable(QString::number(black.bottom())));
+
+        QProcess info;
+        info.start(QStandardPaths::findExecutable(QStringLiteral("pdfinfo")), {pdf});
+        if (info.waitForFinished(30000) && info.exitCode() == 0)
+            QVERIFY(QString::fromUtf8(info.readAllStandardOutput()).contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))));
+    }
+
+    // A print that cannot be made says so, in Danish, and keeps the task.
+    void printFailureIsReported()
+    {
+        QPrinter& printer = W->Printer();
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QStringLiteral("/nonexistent-folder/for/sure/opgave.pdf"));
+        TaskFromPlate();
+        const TOpgave task = *W->FTask;
+        TDialogAnswer ok(QStringLiteral("OK"));
+        W->Udskriv1Click();
+        QVERIFY(ok.Seen());
+        QCOMPARE(ok.Message(), QStringLiteral("Opgaven kunne ikke udskrives."));
+        QVERIFY(W->FTask && W->FTask->SameAs(task));
+    }
+
+    void pdfWithoutFileNameGetsOne()
+    {
+        QTemporaryDir home;
+        const QByteArray realHome = qgetenv("HOME");
+        qputenv("HOME", home.path().toUtf8());
+        const auto restore = qScopeGuard([&] { qputenv("HOME", realHome); });
+        QPrinter& printer = W->Printer();
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString());
+        TaskFromPlate();
+        W->Udskriv1Click();
+        QVERIFY(!printer.outputFileName().isEmpty());
+        QVERIFY(printer.outputFileName().endsWith(QStringLiteral("Vorlen-opgave.pdf")));
+        QVERIFY(QFileInfo::exists(printer.outputFileName()));
+    }
+
+    void printerSetupCancelChangesNothing()
+    {
+        QPrinter& printer = W->Printer();
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QStringLiteral("/tmp/vorlen-setup-test.pdf"));
+        printer.setCopyCount(1);
+        const QPageLayout layout = printer.pageLayout();
+        bool shown = false;
+        QTimer::singleShot(50, [&shown] {
+            if (QWidget* dialog = QApplication::activeModalWidget()) {
+                shown = true;
+                QMetaObject::invokeMethod(dialog, "reject");
+            }
+        });
+        W->bbPrinterSetup->click();
+        QVERIFY(shown);
+        QCOMPARE(printer.outputFileName(), QStringLiteral("/tmp/vorlen-setup-test.pdf"));
+        QCOMPARE(printer.copyCount(), 1);
+        QVERIFY(printer.pageLayout().isEquivalentTo(layout));
+    }
+
+    // A pupil's game: random tasks of each difficulty, then a known task built
+    // right (green) and wrong (red).
+    void wholeGame()
+    {
+        W->bbSound->click();
+        QToolButton* buttons[] = {W->bbLet, W->bbMiddel, W->bbSvaer};
+        for (int d = 0; d < 3; ++d) {
+            TDialogAnswer yes(QStringLiteral("YES"));
+            buttons[d]->click();
+            QCOMPARE(yes.Seen(), d > 0);
+            QVERIFY(W->FTask && W->FTaskBox);
+        }
+
+        std::vector<TMachineRec> line;
+        const TOpgave known = GenerateTask(4242, 2, &line);
+        QCOMPARE(int(line.size()), TaskLength(2));
+        TOpgave blank;
+        blank.Reset();
+        QVERIFY(!known.SameAs(blank));
+        W->FTask = std::make_unique<TOpgave>(known);
+        W->ShowTaskBox();
+
+        PutLine(*W, line);
+        FSound.ClearCalls();
+        W->bbKoerPlade->click();
+        QCOMPARE(W->FVerdict, vdRight);
+        QVERIFY(W->FLampLit && InFront(W->imGroenTaend, W->imGroenSluk));
+        QCOMPARE(FSound.Calls(), QStringList{QStringLiteral("play:OKLYD")});
+
+        W->ClearAllSlots();
+        FSound.ClearCalls();
+        W->bbKoerPlade->click();
+        QCOMPARE(W->FVerdict, vdWrong);
+        QVERIFY(W->FLampLit && InFront(W->imRoedTaend, W->imRoedSluk));
+        QVERIFY(!InFront(W->imGroenTaend, W->imGroenSluk));
+        QCOMPARE(FSound.Calls(), QStringList{QStringLiteral("play:FEJLLYD")});
+        QVERIFY(W->FTask->SameAs(known)); // a verdict keeps the task
+    }
+};
+
+QTEST_MAIN(TestTasks)
+#include "test_tasks.moc"
