@@ -27,6 +27,8 @@ public:
     int Width() const;  // logical screen
     int Height() const;
     int FrameCount() const;
+    // How long frame `index` shows, in milliseconds (0 outside the frames).
+    int FrameDelay(int index) const;
 
     void SetAnimate(bool on);
     bool Animate() const;
