@@ -61,12 +61,20 @@ void ShowMainWindow(TfmBraet& form)
     if (form.pos() != QPoint(area.x() + (area.width() - outer.width()) / 2,
                              area.y() + (area.height() - outer.height()) / 2))
         centre(outer);
+    // Without a window manager nobody activates the window, and the first
+    // activation is what builds the machine slots.
+    form.activateWindow();
     RaiseSplash();
 }
 
 int VorlenMain(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    return VorlenRun(app);
+}
+
+int VorlenRun(QApplication& app)
+{
     QApplication::setApplicationName(QStringLiteral("Vorlen"));
     QApplication::setApplicationDisplayName(QStringLiteral("Vorlen"));
     InstallFontSubstitutes();

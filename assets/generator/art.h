@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The drawings. Everything is painted with QPainter in ARGB and reduced to
+// the stated palettes afterwards.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QPainter>
+#include <QVector>
+
+namespace art {
+
+// The shared colours: one outline, flat fills with a light and a dark shade.
+extern const QColor kOutline;
+struct TShade {
+    QColor light, base, dark;
+};
+extern const TShade kPurple, kGreen, kRed, kSilver, kSteel, kConcrete, kYellow, kBlue, kBrick;
+
+QImage NewCanvas(int w, int h, QColor fill = Qt::transparent);
+void Prepare(QPainter& p);
+QPen OutlinePen(qreal width = 1.0);
+
+// Machines in their 80/98/74 x 48 frame coordinates.
+void PaintDrejer(QPainter& p, double phaseDeg, int litLamp);
+void PaintHuller(QPainter& p, double punchDown, bool flash);
+void PaintMaler(QPainter& p, double nozzleX, bool spraying);
+QVector<QImage> DrejerFrames(int frames);
+QVector<QImage> HullerFrames();
+QVector<QImage> MalerFrames(int passes, int frames);
+// Where a MALER frame changes after the first.
+constexpr int kMalerStripLeft = 3, kMalerStripTop = 17, kMalerStripWidth = 68, kMalerStripHeight = 6;
+
+// The factory: 792 x 533, opaque. The lamps are drawn unlit.
+QImage Factory();
+// A lamp picture cut out of the factory, lit or not.
+QImage Lamp(const QImage& factory, bool green, bool lit);
+constexpr int kRedLampX = 648, kGreenLampX = 685, kLampY = 98;
+
+QImage Splash();
+void PaintIcon(QPainter& p, int size);
+QImage Icon(int size);
+
+// Glyphs; the key colour fills the background.
+QImage Glyph(const QString& name, QColor key);
+QImage Loudspeaker(bool crossed, QColor key);
+
+} // namespace art

@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/resources.h"
+
+#include <QFile>
+#include <QPainter>
+#include <QPixmap>
+
+namespace {
+
+// Buttons whose glyph holds a normal and a disabled picture side by side.
+int GlyphCount(const QString& name)
+{
+    return name == u"bbCopy" || name == u"bbPrinterSetup" ? 2 : 1;
+}
+
+// The classic disabled look: the glyph's dark parts as a grey relief with a
+// white highlight one pixel down and right.
+QImage Disabled(const QImage& normal)
+{
+    QImage out(normal.size(), QImage::Format_ARGB32);
+    out.fill(Qt::transparent);
+    const QRgb highlight = qRgb(255, 255, 255);
+    const QRgb shadow = qRgb(128, 128, 128);
+    auto inShape = [&](int x, int y) {
+        if (x < 0 || y < 0 || x >= normal.width() || y >= normal.height())
+            return false;
+        const QRgb c = normal.pixel(x, y);
+        return qAlpha(c) >= 128 && qGray(c) < 208;
+    };
+    for (int y = 0; y < out.height(); ++y)
+        for (int x = 0; x < out.width(); ++x) {
+            if (inShape(x, y))
+                out.setPixel(x, y, shadow);
+            else if (inShape(x - 1, y - 1))
+                out.setPixel(x, y, highlight);
+        }
+    return out;
+}
+
+} // namespace
+
+QString ResourcePath(const QString& type, const QString& name)
+{
+    return u":/res/" + type.toUpper() + u'/' + name.toUpper();
+}
+
+QByteArray LoadResource(const QString& type, const QString& name)
+{
+    if (type.isEmpty() || name.isEmpty())
+        return QByteArray();
+    QFile f(ResourcePath(type, name));
+    if (!f.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return f.readAll();
+}
+
+QImage LoadPicture(const QString& name)
+{
+    if (name.isEmpty())
+        return QImage();
+    return QImage(u":/pictures/" + name);
+}
+
+QIcon LoadGlyph(const QString& name)
+{
+    QImage glyph = LoadPicture(name);
+    if (glyph.isNull())
+        glyph = QImage::fromData(LoadResource(QStringLiteral("BUTTONGLYPH"), name));
+    if (glyph.isNull())
+        return QIcon();
+    return GlyphIcon(glyph, GlyphCount(name));
+}
+
+QIcon GlyphIcon(const QImage& glyph, int numGlyphs)
+{
+    if (glyph.isNull() || numGlyphs < 1 || glyph.width() < numGlyphs)
+        return QIcon();
+    QImage img = glyph.convertToFormat(QImage::Format_ARGB32);
+    const QRgb key = img.pixel(0, img.height() - 1);
+    for (int y = 0; y < img.height(); ++y) {
+        QRgb* line = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = 0; x < img.width(); ++x)
+            if (line[x] == key)
+                line[x] = qRgba(0, 0, 0, 0);
+    }
+    const int w = img.width() / numGlyphs;
+    const QImage normal = img.copy(0, 0, w, img.height());
+    const QImage disabled = numGlyphs >= 2 ? img.copy(w, 0, w, img.height()) : Disabled(normal);
+    QIcon icon;
+    icon.addPixmap(QPixmap::fromImage(normal), QIcon::Normal);
+    icon.addPixmap(QPixmap::fromImage(disabled), QIcon::Disabled);
+    return icon;
+}
