@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/resources.h"
 
+#include <QBuffer>
 #include <QFile>
+#include <QImageReader>
 #include <QPainter>
 #include <QPixmap>
 
@@ -37,6 +39,16 @@ QImage Disabled(const QImage& normal)
     return out;
 }
 
+// A BMP file in memory, read without asking the image plug-ins (see
+// LoadPicture).
+QImage ReadBitmap(QByteArray data)
+{
+    QBuffer buffer(&data);
+    QImageReader reader(&buffer, "BMP");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
 } // namespace
 
 QString ResourcePath(const QString& type, const QString& name)
@@ -58,14 +70,22 @@ QImage LoadPicture(const QString& name)
 {
     if (name.isEmpty())
         return QImage();
-    return QImage(u":/pictures/" + name);
+    const QString path = u":/pictures/" + name;
+    if (!QFile::exists(path))
+        return QImage(); // not a picture; a reader would complain
+    QImageReader reader(path, "PNG");
+    // The pictures are PNG files. Without this Qt asks every image plug-in
+    // (SVG, JPEG, ICO, GIF), loading each into the process, before it reads
+    // the file with its own PNG reader.
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
 }
 
 QIcon LoadGlyph(const QString& name)
 {
     QImage glyph = LoadPicture(name);
     if (glyph.isNull())
-        glyph = QImage::fromData(LoadResource(QStringLiteral("BUTTONGLYPH"), name));
+        glyph = ReadBitmap(LoadResource(QStringLiteral("BUTTONGLYPH"), name));
     if (glyph.isNull())
         return QIcon();
     return GlyphIcon(glyph, GlyphCount(name));
