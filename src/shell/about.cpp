@@ -33,7 +33,6 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, con
     pal.setColor(QPalette::WindowText, Qt::black);
     label->setPalette(pal);
     label->move(at);
-    label->adjustSize();
     return label;
 }
 
@@ -148,7 +147,6 @@ TfmAbout::TfmAbout(QWidget* parent)
                         AboutFont(arial, 13, false), QPoint(16, 96));
     Comments = MakeLabel(Panel1, QStringLiteral("Comments"), QStringLiteral("Lavet af Vorlen-holdet"),
                          AboutFont(arial, 13, false), QPoint(16, 120));
-    Comments->resize(258, Comments->height());
 
     OKButton = new TGlyphButton(QStringLiteral("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
@@ -162,6 +160,15 @@ TfmAbout::TfmAbout(QWidget* parent)
 
 void TfmAbout::showEvent(QShowEvent* event)
 {
+    // The texts are measured when the box is first shown, not when it is
+    // created at start-up: measuring loads the fonts, which the start-up of
+    // the game does not otherwise need.
+    if (!FTextLaidOut) {
+        FTextLaidOut = true;
+        for (QLabel* label : {ProductName, Version, Comments})
+            label->adjustSize();
+        Comments->resize(258, Comments->height());
+    }
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QRect area = screen ? screen->geometry() : QRect(0, 0, 640, 480);
     const QSize outer = frameGeometry().size();

@@ -181,6 +181,7 @@ private Q_SLOTS:
         QFETCH(int, pixels);
         QFETCH(bool, bold);
         TfmAbout about;
+        about.show(); // the texts are measured when the box is shown
         auto* widget = about.findChild<QWidget*>(name);
         QVERIFY(widget);
         QCOMPARE(widget->pos(), pos);
