@@ -8,6 +8,7 @@
 // Replay a failing seed with VORLEN_MONKEY_SEED=<seed> (and
 // VORLEN_MONKEY_ACTIONS=<count>); VORLEN_MONKEY_TRACE=1 prints every action.
 #include "game_support.h"
+#include "support/dialogs.h"
 
 #include "floor/hitarea.h"
 #include "floor/picturebox.h"
@@ -99,16 +100,6 @@ std::uint32_t EnvNumber(const char* name, std::uint32_t fallback)
     bool ok = false;
     const std::uint32_t value = qEnvironmentVariable(name).toUInt(&ok);
     return ok ? value : fallback;
-}
-
-// A quit request leaves Qt's "quit now" flag set, which makes every later
-// modal dialog return at once; a short run of the application's own loop
-// clears it before the next window.
-void ForgetQuit()
-{
-    ClearQuitRequest();
-    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
-    QCoreApplication::exec();
 }
 
 QString NameOf(const QObject* o)

@@ -2,6 +2,7 @@
 // The main window's frame: start-up order, the help menu, the about box and
 // every way of closing it.
 #include "game/braet.h"
+#include "support/dialogs.h"
 
 #include "floor/picturebox.h"
 #include "floor/settingselector.h"
@@ -33,38 +34,6 @@
 #include <functional>
 
 namespace {
-
-// Runs `act` on the modal dialog once it shows; a watchdog closes it if the
-// act left it open, so a fault fails the test instead of hanging it.
-void OnDialog(std::function<void(QDialog*)> act)
-{
-    auto* poll = new QTimer;
-    poll->setInterval(5);
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, act] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isVisible())
-            return;
-        poll->stop();
-        poll->deleteLater();
-        QPointer<QDialog> guard(dialog);
-        act(dialog);
-        QTimer::singleShot(3000, [guard] {
-            if (guard && guard->isVisible())
-                guard->done(999);
-        });
-    });
-    poll->start();
-}
-
-// A quit request leaves Qt's "quit now" flag set, which makes every later
-// event loop (and modal dialog) return at once; a short run of the
-// application's own loop clears it for the next test.
-void ForgetQuit()
-{
-    ClearQuitRequest();
-    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
-    QCoreApplication::exec();
-}
 
 int StackIndex(const QWidget* w)
 {

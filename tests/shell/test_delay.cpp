@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/clock.h"
+#include "support/dialogs.h"
 #include "shell/delay.h"
 #include "support/testclock.h"
 
@@ -16,16 +17,6 @@ namespace {
 qint64 NanosecondsOf(std::uint32_t ms)
 {
     return static_cast<qint64>(ms) * 1'000'000;
-}
-
-// A quit request leaves Qt's "quit now" flag set, which makes every later
-// event loop (and modal dialog) return at once; a short run of the
-// application's own loop clears it for the next test.
-void ForgetQuit()
-{
-    ClearQuitRequest();
-    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
-    QCoreApplication::exec();
 }
 
 } // namespace

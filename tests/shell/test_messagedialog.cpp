@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/fonts.h"
+#include "support/dialogs.h"
 #include "shell/messagedialog.h"
 
 #include <QApplication>
@@ -19,29 +20,6 @@
 #include <memory>
 
 namespace {
-
-// Runs `act` on the modal dialog as soon as it is on screen. A watchdog
-// closes it (with no answer) if the act left it open, so a fault fails the
-// test instead of hanging it.
-void OnDialog(std::function<void(QDialog*)> act)
-{
-    auto* poll = new QTimer;
-    poll->setInterval(5);
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, act] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isVisible())
-            return;
-        poll->stop();
-        poll->deleteLater();
-        QPointer<QDialog> guard(dialog);
-        act(dialog);
-        QTimer::singleShot(3000, [guard] {
-            if (guard && guard->isVisible())
-                guard->done(999);
-        });
-    });
-    poll->start();
-}
 
 QWidget* KeyTarget(QDialog* dialog)
 {

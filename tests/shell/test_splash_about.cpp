@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The splash, the about box and the help window with its guide.
 #include "shell/about.h"
+#include "support/dialogs.h"
 #include "shell/fonts.h"
 #include "shell/helpwindow.h"
 #include "shell/splash.h"
@@ -34,28 +35,6 @@ QImage Picture(int w, int h)
 QPoint ScreenCentre()
 {
     return QGuiApplication::primaryScreen()->geometry().center();
-}
-
-// Runs `act` on the modal dialog once it shows; a watchdog closes it if the
-// act left it open, so a fault fails the test instead of hanging it.
-void OnDialog(std::function<void(QDialog*)> act)
-{
-    auto* poll = new QTimer;
-    poll->setInterval(5);
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, act] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isVisible())
-            return;
-        poll->stop();
-        poll->deleteLater();
-        QPointer<QDialog> guard(dialog);
-        act(dialog);
-        QTimer::singleShot(3000, [guard] {
-            if (guard && guard->isVisible())
-                guard->done(999);
-        });
-    });
-    poll->start();
 }
 
 QString HelpText()
