@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/about.h"
+#include "shell/glyphbutton.h"
 
 #include "shell/resources.h"
 
@@ -13,8 +14,6 @@
 #include <QStylePainter>
 
 namespace {
-
-constexpr int kGlyphMargin = 2;
 
 QFont AboutFont(const QString& family, int pixels, bool bold)
 {
@@ -51,44 +50,6 @@ QIcon CheckMarkGlyph()
     painter.end();
     return QIcon(QPixmap::fromImage(glyph));
 }
-
-// A push button with its glyph `kGlyphMargin` pixels from the left edge and
-// the caption centred in the room to the right of it.
-class TGlyphButton final : public QPushButton {
-public:
-    using QPushButton::QPushButton;
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QStylePainter painter(this);
-        QStyleOptionButton option;
-        initStyleOption(&option);
-        const QStyleOptionButton full = option;
-        option.text.clear();
-        option.icon = QIcon();
-        painter.drawControl(QStyle::CE_PushButtonBevel, option);
-
-        QPoint shift;
-        if (isDown())
-            shift = QPoint(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
-                           style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
-        const QSize glyph = iconSize();
-        const QRect glyphRect =
-            QRect(QPoint(kGlyphMargin, (height() - glyph.height()) / 2), glyph).translated(shift);
-        icon().paint(&painter, glyphRect, Qt::AlignCenter, isEnabled() ? QIcon::Normal : QIcon::Disabled);
-        const QRect textRect =
-            QRect(glyphRect.right() + 1, 0, width() - glyphRect.right() - 1, height()).translated(shift);
-        painter.drawItemText(textRect, Qt::AlignCenter | Qt::TextShowMnemonic, palette(), isEnabled(), text(),
-                             QPalette::ButtonText);
-        if (hasFocus()) {
-            QStyleOptionFocusRect focus;
-            focus.initFrom(this);
-            focus.rect = style()->subElementRect(QStyle::SE_PushButtonFocusRect, &full, this);
-            painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
-        }
-    }
-};
 
 } // namespace
 

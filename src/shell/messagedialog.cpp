@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/messagedialog.h"
+#include "shell/glyphbutton.h"
 
 #include "shell/helpwindow.h"
 
@@ -32,7 +33,6 @@ constexpr int kButtonWidth = 77;
 constexpr int kButtonHeight = 27;
 constexpr int kButtonGap = 8;
 constexpr int kMargin = 10;
-constexpr int kGlyphLeft = 2;
 constexpr int kGlyphSize = 16;
 constexpr int kMinClientWidth = 150;
 constexpr int kMinClientHeight = 55;
@@ -114,46 +114,6 @@ void OpenHelpAt(std::int32_t context)
     url.setFragment(QString::number(context));
     QDesktopServices::openUrl(url);
 }
-
-// A push button with its glyph at the left edge and the caption centred in
-// the space to the right of it, instead of Qt's centred icon-plus-text.
-class TGlyphButton final : public QPushButton {
-public:
-    using QPushButton::QPushButton;
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QStylePainter painter(this);
-        QStyleOptionButton option;
-        initStyleOption(&option);
-        const QStyleOptionButton full = option;
-        option.text.clear();
-        option.icon = QIcon();
-        painter.drawControl(QStyle::CE_PushButtonBevel, option);
-
-        QPoint shift;
-        if (isDown() || isChecked())
-            shift = QPoint(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
-                           style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
-        const QSize glyph = iconSize();
-        const QRect glyphRect = QRect(QPoint(kGlyphLeft, (height() - glyph.height()) / 2), glyph)
-                                    .translated(shift);
-        icon().paint(&painter, glyphRect, Qt::AlignCenter,
-                     isEnabled() ? QIcon::Normal : QIcon::Disabled);
-        const QRect textRect =
-            QRect(glyphRect.right() + 1, 0, width() - glyphRect.right() - 1, height()).translated(shift);
-        painter.drawItemText(textRect, Qt::AlignCenter | Qt::TextShowMnemonic, palette(), isEnabled(),
-                             text(), QPalette::ButtonText);
-
-        if (hasFocus()) {
-            QStyleOptionFocusRect focus;
-            focus.initFrom(this);
-            focus.rect = style()->subElementRect(QStyle::SE_PushButtonFocusRect, &full, this);
-            painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
-        }
-    }
-};
 
 // A word-wrapping label that draws "&" as an underlined letter, as the text
 // was measured; QLabel only does that when it has a buddy.
