@@ -18,7 +18,7 @@
 #include "shell/delay.h"
 #include "shell/fonts.h"
 #include "shell/resources.h"
-#include "shell/soundplayer_qt.h"
+#include "shell/soundloader.h"
 #include "shell/splash.h"
 #include "shell/startup.h"
 #include "shell/startup_steps.h"
@@ -258,7 +258,7 @@ int TracedGameStart(QApplication& app)
     if (app.arguments().contains(QStringLiteral("--silent")))
         sound = std::make_unique<TSilence>();
     else
-        sound = std::make_unique<TQtSoundPlayer>();
+        sound = CreateSoundPlayer();
     R::Trace("sound player");
     auto form = std::make_unique<TfmBraet>(sound.get());
     R::Trace("main window built");

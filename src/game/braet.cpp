@@ -3,7 +3,7 @@
 
 #include "shell/delay.h"
 #include "shell/messagedialog.h"
-#include "shell/soundplayer_qt.h"
+#include "shell/soundloader.h"
 
 #include <QCloseEvent>
 #include <QPrinter>
@@ -13,7 +13,7 @@ TfmBraet::TfmBraet(TSoundInterface* sound, QWidget* parent) : TBraetFloor(parent
     if (sound) {
         FSound = sound;
     } else {
-        FOwnSound = std::make_unique<TQtSoundPlayer>();
+        FOwnSound = CreateSoundPlayer();
         FSound = FOwnSound.get();
     }
     ConnectGame();

@@ -51,11 +51,6 @@ QImage ReadBitmap(QByteArray data)
 
 } // namespace
 
-QString ResourcePath(const QString& type, const QString& name)
-{
-    return u":/res/" + type.toUpper() + u'/' + name.toUpper();
-}
-
 QByteArray LoadResource(const QString& type, const QString& name)
 {
     if (type.isEmpty() || name.isEmpty())

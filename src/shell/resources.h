@@ -11,7 +11,11 @@
 // "LOUDSPEAKER", ...) as read-only bytes; empty when there is no such resource.
 QByteArray LoadResource(const QString& type, const QString& name);
 // Qt resource path of a named resource (for players that want a URL or path).
-QString ResourcePath(const QString& type, const QString& name);
+// Inline: the sound module, loaded at run time, uses it too.
+inline QString ResourcePath(const QString& type, const QString& name)
+{
+    return u":/res/" + type.toUpper() + u'/' + name.toUpper();
+}
 
 // A window picture by the name of the component that shows it ("ImageVorlen",
 // "imGroenSluk", "imSnydeGulv", "Image2", "MAINICON", ...); null if missing.

@@ -13,6 +13,7 @@ expect() {
   if ! grep -qx -- "$1" <<<"$contents"; then echo "missing from package: $1"; fail=1; fi
 }
 expect ./usr/bin/vorlen
+expect ./usr/lib/vorlen/vorlen-sound.so
 expect ./usr/share/vorlen/Vorlen.HLP
 expect ./usr/share/applications/dk.vorlen.Vorlen.desktop
 expect ./usr/share/metainfo/dk.vorlen.Vorlen.metainfo.xml

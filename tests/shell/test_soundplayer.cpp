@@ -2,7 +2,7 @@
 // There is no audio device where these tests run: QSoundEffect then accepts
 // play() and stop() but never finishes a sound, so the checks are about what
 // the player asks of its effects, never about waiting for a sound's end.
-#include "shell/soundplayer_qt.h"
+#include "shell/sound/soundplayer_qt.h"
 
 #include <QElapsedTimer>
 #include <QtTest>

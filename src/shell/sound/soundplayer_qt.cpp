@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/soundplayer_qt.h"
+#include "shell/sound/soundplayer_qt.h"
 
 #include "shell/resources.h"
 

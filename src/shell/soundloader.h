@@ -1,0 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "shell/soundplayer.h"
+
+#include <memory>
+
+// The game's sound player. It loads the sound module (Qt Multimedia) shortly
+// after the event loop has started, or at the first sound if that comes
+// earlier; without the module, or without an audio device, it is silent.
+std::unique_ptr<TSoundInterface> CreateSoundPlayer();
+
+// The module file that CreateSoundPlayer() loads, or empty if none is found.
+QString SoundModulePath();

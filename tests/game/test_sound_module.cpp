@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The game's own sound player loads Qt Multimedia from its module only after
+// start-up, and plays through it once loaded.
+#include "game/braet.h"
+#include "shell/soundloader.h"
+#include "shell/soundplayer.h"
+
+#include <QFile>
+#include <QTest>
+
+namespace {
+
+bool Mapped(const char* library)
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(library);
+}
+
+} // namespace
+
+class TestSoundModule : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void loadsAfterStartUpNotBefore()
+    {
+        QVERIFY2(!SoundModulePath().isEmpty(), "the sound module is not found");
+        QVERIFY(!Mapped("libQt6Multimedia"));
+        TfmBraet window; // plays through the module
+        window.FormActivate();
+        QVERIFY(!Mapped("vorlen-sound.so"));
+        QVERIFY(!Mapped("libQt6Multimedia"));
+        // Shortly after the event loop runs, the module is there.
+        QTRY_VERIFY_WITH_TIMEOUT(Mapped("vorlen-sound.so"), 5000);
+        QVERIFY(Mapped("libQt6Multimedia"));
+        window.Sound().Play(QStringLiteral("OKLYD"));
+        window.Sound().Stop();
+    }
+
+    void firstSoundLoadsAtOnce()
+    {
+        auto sound = CreateSoundPlayer();
+        sound->Play(QStringLiteral("FEJLLYD")); // loads synchronously if needed
+        QVERIFY(Mapped("vorlen-sound.so"));
+        sound->Stop();
+    }
+};
+
+QTEST_MAIN(TestSoundModule)
+#include "test_sound_module.moc"
