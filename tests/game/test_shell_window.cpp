@@ -360,6 +360,9 @@ private Q_SLOTS:
         QTRY_VERIFY((form->frameGeometry().center() - centre).manhattanLength() <= 2);
         if (!splash.isNull())
             QVERIFY(fmSplash->isVisible());
+        // Let the sound module load and its samples with it: Qt Multimedia
+        // leaves its loader objects behind when an effect dies mid-load.
+        QTest::qWait(1000);
         form.reset();
         QVERIFY(!QuitRequested());
     }
