@@ -15,4 +15,5 @@ void TBraetFloor::ClearPlate()
         FLampLit = false;
         BringToFront(FVerdict == vdRight ? static_cast<QWidget*>(imGroenSluk) : static_cast<QWidget*>(imRoedSluk));
     }
+    Q_EMIT PlateCleared();
 }

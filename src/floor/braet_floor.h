@@ -122,6 +122,13 @@ public:
     // The machine tool selected in the palette, or nullptr.
     QToolButton* SelectedTool() const;
 
+Q_SIGNALS:
+    // Hooks for the features around the floor (accessibility, hints, ...).
+    // A slot's machine or setting changed.
+    void FloorChanged();
+    // The last run's result was dropped.
+    void PlateCleared();
+
 protected:
     bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

@@ -109,6 +109,7 @@ void TBraetFloor::ClearSlot(int index)
     slot.FMachine.Kind = mcNone;
     slot.FPicture->hide();
     slot.FSelector->clear();
+    Q_EMIT FloorChanged();
 }
 
 void TBraetFloor::ClearAllSlots()

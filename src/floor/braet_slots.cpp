@@ -101,4 +101,5 @@ void TBraetFloor::cbSettingChange(TSettingSelector* sender)
         picture->Changed();
     }
     ClearPlate();
+    Q_EMIT FloorChanged();
 }

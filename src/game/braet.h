@@ -60,6 +60,15 @@ public:
 
     TSoundInterface& Sound() { return *FSound; }
 
+Q_SIGNALS:
+    // Hooks for the features around the game (statistics, feedback, ...).
+    // A task was shown or removed.
+    void TaskChanged();
+    // A run ended with its plate standing in the produced-plate box.
+    void RunFinished();
+    // The lamp of a verdict lit.
+    void VerdictShown(TVerdict verdict);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 

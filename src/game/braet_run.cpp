@@ -172,6 +172,7 @@ void TfmBraet::RunPlate()
     FPlateBox->Repaint();
 
     FRunning = false;
+    Q_EMIT RunFinished();
     // A quit arriving during the run ends it without a verdict or sound.
     if (FTask && !QuitRequested())
         ShowVerdict();

@@ -60,6 +60,7 @@ void TfmBraet::ClearTask()
     FTaskBox = nullptr;
     bbPrint->setEnabled(false);
     bbCopy->setEnabled(false);
+    Q_EMIT TaskChanged();
 }
 
 void TfmBraet::ShowTaskBox()
@@ -79,6 +80,7 @@ void TfmBraet::ShowTaskBox()
     FTaskBox->show();
     RaiseWindowedControls();
     FTaskBox->Repaint();
+    Q_EMIT TaskChanged();
 }
 
 void TfmBraet::bbNulstilOpgaveClick()

@@ -27,6 +27,7 @@ void TfmBraet::ShowVerdict()
     if (FSoundOn)
         Sound().Play(FVerdict == vdRight ? QStringLiteral("OKLYD") : QStringLiteral("FEJLLYD"));
     LightTimer->start();
+    Q_EMIT VerdictShown(FVerdict);
 }
 
 void TfmBraet::LampsOff()

@@ -121,10 +121,43 @@ struct TCrossing {
     std::int64_t Den;
 };
 
+// Paints on the device grid: one unit of the painter becomes one device
+// pixel while this lives (grid 1 leaves the painter alone).
+class TDeviceGrid {
+public:
+    TDeviceGrid(QPainter& painter, int grid) : FPainter(painter), FActive(grid > 1)
+    {
+        if (FActive) {
+            FPainter.save();
+            FPainter.scale(1.0 / grid, 1.0 / grid);
+        }
+    }
+    ~TDeviceGrid()
+    {
+        if (FActive)
+            FPainter.restore();
+    }
+    TDeviceGrid(const TDeviceGrid&) = delete;
+    TDeviceGrid& operator=(const TDeviceGrid&) = delete;
+
+private:
+    QPainter& FPainter;
+    bool FActive;
+};
+
+void PolygonOnGrid(QPainter& painter, const TGdiStyle& style, std::span<const QPoint> points);
+void LineOnGrid(QPainter& painter, const QColor& pen, int x1, int y1, int x2, int y2);
+
 } // namespace
 
-void GdiRectangle(QPainter& painter, const TGdiStyle& style, int x1, int y1, int x2, int y2)
+void GdiRectangle(QPainter& painter, const TGdiStyle& style, int x1, int y1, int x2, int y2, int grid)
 {
+    grid = std::max(grid, 1);
+    x1 *= grid;
+    y1 *= grid;
+    x2 *= grid;
+    y2 *= grid;
+    TDeviceGrid deviceGrid(painter, grid);
     if (x1 > x2)
         std::swap(x1, x2);
     if (y1 > y2)
@@ -146,8 +179,14 @@ void GdiRectangle(QPainter& painter, const TGdiStyle& style, int x1, int y1, int
         painter.fillRect(QRect(x1 + 1, y1 + 1, w - 2, h - 2), *style.Brush);
 }
 
-void GdiEllipse(QPainter& painter, const TGdiStyle& style, int x1, int y1, int x2, int y2)
+void GdiEllipse(QPainter& painter, const TGdiStyle& style, int x1, int y1, int x2, int y2, int grid)
 {
+    grid = std::max(grid, 1);
+    x1 *= grid;
+    y1 *= grid;
+    x2 *= grid;
+    y2 *= grid;
+    TDeviceGrid deviceGrid(painter, grid);
     if (x1 > x2)
         std::swap(x1, x2);
     if (y1 > y2)
@@ -182,7 +221,29 @@ void GdiEllipse(QPainter& painter, const TGdiStyle& style, int x1, int y1, int x
     result.Paint(painter, style);
 }
 
-void GdiPolygon(QPainter& painter, const TGdiStyle& style, std::span<const QPoint> points)
+void GdiPolygon(QPainter& painter, const TGdiStyle& style, std::span<const QPoint> points, int grid)
+{
+    if (grid <= 1) {
+        PolygonOnGrid(painter, style, points);
+        return;
+    }
+    std::vector<QPoint> fine(points.begin(), points.end());
+    for (QPoint& p : fine)
+        p *= grid;
+    TDeviceGrid deviceGrid(painter, grid);
+    PolygonOnGrid(painter, style, fine);
+}
+
+void GdiLine(QPainter& painter, const QColor& pen, int x1, int y1, int x2, int y2, int grid)
+{
+    grid = std::max(grid, 1);
+    TDeviceGrid deviceGrid(painter, grid);
+    LineOnGrid(painter, pen, x1 * grid, y1 * grid, x2 * grid, y2 * grid);
+}
+
+namespace {
+
+void PolygonOnGrid(QPainter& painter, const TGdiStyle& style, std::span<const QPoint> points)
 {
     if (points.empty())
         return;
@@ -240,7 +301,7 @@ void GdiPolygon(QPainter& painter, const TGdiStyle& style, std::span<const QPoin
     mask.Paint(painter, style);
 }
 
-void GdiLine(QPainter& painter, const QColor& pen, int x1, int y1, int x2, int y2)
+void LineOnGrid(QPainter& painter, const QColor& pen, int x1, int y1, int x2, int y2)
 {
     TAliasingOff aliasingOff(painter);
     // Horizontal runs are joined into one span each.
@@ -263,3 +324,5 @@ void GdiLine(QPainter& painter, const QColor& pen, int x1, int y1, int x2, int y
     });
     flush();
 }
+
+} // namespace

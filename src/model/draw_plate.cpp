@@ -6,6 +6,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace {
 
 const QColor PlateWhite(255, 255, 255);
@@ -73,19 +75,19 @@ constexpr QPoint SquareHoleTemplates[2][2][4] = {
 constexpr std::uint8_t SquareDiagonalAxis = 3;
 constexpr std::uint8_t SquareStraightAxis = 2;
 
-void DrawHole(QPainter& canvas, int orientation, std::uint8_t shape, bool diamond, QPoint at)
+void DrawHole(QPainter& canvas, int orientation, std::uint8_t shape, bool diamond, QPoint at, int grid)
 {
     const TGdiStyle style = TGdiStyle::Solid(HolePen, HoleSilver);
     if (shape == 0) {
         const int x = at.x() + CircleOffset[orientation];
         const int y = at.y() + CircleOffset[orientation];
-        GdiEllipse(canvas, style, x, y, x + 15, y + 15);
+        GdiEllipse(canvas, style, x, y, x + 15, y + 15, grid);
         return;
     }
     std::array<QPoint, 4> polygon;
     for (std::size_t k = 0; k < polygon.size(); ++k)
         polygon[k] = at + SquareHoleTemplates[orientation][diamond ? 1 : 0][k];
-    GdiPolygon(canvas, style, polygon);
+    GdiPolygon(canvas, style, polygon, grid);
 }
 
 } // namespace
@@ -111,56 +113,70 @@ std::array<QPoint, 6> StripePolygon(bool diagonal, std::uint8_t direction, std::
 }
 } // namespace
 
-void TOpgave::Draw(QPainter& canvas, bool withBorder)
+void TOpgave::Draw(QPainter& canvas, bool withBorder, int grid)
 {
     const TGdiStyle face = TGdiStyle::Solid(withBorder ? BorderBlack : PlateWhite, PlateWhite);
     SetOutline();
     if (FLying) {
-        if (IsDiagonal()) {
-            GdiLine(canvas, face.Pen, 0, 39, 80, 39);
-            GdiLine(canvas, face.Pen, 0, 40, 80, 40);
-        } else {
-            GdiRectangle(canvas, face, 7, 36, 67, 38);
-        }
+        // Edge-on the plate is a bar of the edge colour, two pixels high:
+        // solid, so that it stays one bar on a finer grid too.
+        const TGdiStyle bar = TGdiStyle::Solid(face.Pen, face.Pen);
+        if (IsDiagonal())
+            GdiRectangle(canvas, bar, 0, 39, 80, 41, grid);
+        else
+            GdiRectangle(canvas, bar, 7, 36, 67, 38, grid);
         return;
     }
-    GdiPolygon(canvas, face, FOutline);
+    GdiPolygon(canvas, face, FOutline, grid);
     for (std::uint8_t a = 0; a < 4; ++a)
         if (FStripes[a] != 3)
-            DrawStripe(canvas, a, FStripes[a]);
+            DrawStripe(canvas, a, FStripes[a], grid);
     for (std::uint8_t a = 0; a < 4; ++a)
         if (FSquareHoles[a] == 1)
-            DrawHoleGroup(canvas, a, 1, false);
+            DrawHoleGroup(canvas, a, 1, false, grid);
     for (std::uint8_t a = 0; a < 4; ++a)
         if (FCircleHoles[a] == 1)
-            DrawHoleGroup(canvas, a, 0, false);
+            DrawHoleGroup(canvas, a, 0, false, grid);
     if (FCentreHoles & chSquareDiagonal)
-        DrawHoleGroup(canvas, SquareDiagonalAxis, 1, true);
+        DrawHoleGroup(canvas, SquareDiagonalAxis, 1, true, grid);
     if (FCentreHoles & chSquareStraight)
-        DrawHoleGroup(canvas, SquareStraightAxis, 1, true);
+        DrawHoleGroup(canvas, SquareStraightAxis, 1, true, grid);
     if (FCentreHoles & chCircle)
-        DrawHoleGroup(canvas, 0, 0, true);
+        DrawHoleGroup(canvas, 0, 0, true, grid);
 }
 
-void TOpgave::DrawStripe(QPainter& canvas, std::uint8_t axis, std::uint8_t thickness)
+QImage PlateImage(const TOpgave& plate, bool withBorder, int grid, const QColor& background)
+{
+    grid = std::max(grid, 1);
+    QImage image(80 * grid, 81 * grid, QImage::Format_RGB32);
+    image.setDevicePixelRatio(grid);
+    image.fill(background);
+    QPainter painter(&image);
+    TOpgave copy;
+    copy.Assign(plate);
+    copy.Draw(painter, withBorder, grid);
+    return image;
+}
+
+void TOpgave::DrawStripe(QPainter& canvas, std::uint8_t axis, std::uint8_t thickness, int grid)
 {
     if (thickness > 2)
         return; // 3 is "no stripe"
     const auto polygon = StripePolygon(IsDiagonal(), DirectionOf(axis), thickness);
-    GdiPolygon(canvas, TGdiStyle::Solid(StripeBlue, StripeBlue), polygon);
+    GdiPolygon(canvas, TGdiStyle::Solid(StripeBlue, StripeBlue), polygon, grid);
 }
 
-void TOpgave::DrawHoleGroup(QPainter& canvas, std::uint8_t axis, std::uint8_t shape, bool centre)
+void TOpgave::DrawHoleGroup(QPainter& canvas, std::uint8_t axis, std::uint8_t shape, bool centre, int grid)
 {
     const int orientation = OrientationOf(*this);
     // A square looks like a diamond when its axis and the plate disagree
     // about being diagonal.
     const bool diamond = ((axis % 2) != 0) != IsDiagonal();
     if (centre) {
-        DrawHole(canvas, orientation, shape, diamond, CentreHoleCell[orientation]);
+        DrawHole(canvas, orientation, shape, diamond, CentreHoleCell[orientation], grid);
         return;
     }
     const std::uint8_t d = DirectionOf(axis);
     for (const QPoint& at : AxisHoleCells[orientation][d])
-        DrawHole(canvas, orientation, shape, diamond, at);
+        DrawHole(canvas, orientation, shape, diamond, at, grid);
 }

@@ -60,12 +60,14 @@ public:
 
     // Drawing; implemented in the plate-drawing library (QtGui).
     void SetOutline();
-    void Draw(QPainter& canvas, bool withBorder);
+    // `grid`: device pixels per logical pixel (see draw_gdi.h); the shapes
+    // keep their places in the 80 x 81 area and are drawn on the finer grid.
+    void Draw(QPainter& canvas, bool withBorder, int grid = 1);
     // Lies the plate down or stands it up on `canvas`, restoring `r` from
     // `background` between frames. `frameShown` runs after each frame is drawn
     // (a widget showing `canvas` repaints there) and before its Delay(30).
     void Tilt(QImage& canvas, const QImage& background, const QRect& r,
               const std::function<void()>& frameShown = {});
-    void DrawStripe(QPainter& canvas, std::uint8_t axis, std::uint8_t thickness);
-    void DrawHoleGroup(QPainter& canvas, std::uint8_t axis, std::uint8_t shape, bool centre);
+    void DrawStripe(QPainter& canvas, std::uint8_t axis, std::uint8_t thickness, int grid = 1);
+    void DrawHoleGroup(QPainter& canvas, std::uint8_t axis, std::uint8_t shape, bool centre, int grid = 1);
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // How a plate looks: outlines, stripes, holes, the lying plate, and that
 // drawing never touches pixels outside the plate.
+#include "model/draw_plate.h"
 #include "model/opgave.h"
 
 #include "pixel_checks.h"
@@ -68,6 +69,7 @@ private Q_SLOTS:
     void lyingPlate_data();
     void lyingPlate();
     void nothingOutsideThePlate();
+    void finerGridCoversSameArea();
 };
 
 void TestPlateDraw::blankOutline_data()
@@ -325,6 +327,42 @@ void TestPlateDraw::nothingOutsideThePlate()
                     QVERIFY2(Px(busy, x, y) == RgbOnly(BackgroundRgb()),
                              qPrintable(QStringLiteral("angle %1 (%2,%3)").arg(angle).arg(x).arg(y)));
         QVERIFY(busy != blank);
+    }
+}
+
+
+// On a 2x or 3x grid the plate covers the same logical area as at 1x (within
+// the logical pixel that an edge one device pixel wide gives or takes), each
+// colour covers about as much of it, and the picture has finer steps than
+// k x k blocks.
+void TestPlateDraw::finerGridCoversSameArea()
+{
+    for (const int angle : {0, 45, 90, 135}) {
+        const TOpgave plate = BusyPlate(angle);
+        const QImage one = PlateImage(plate, true, 1, BackgroundRgb());
+        for (const int grid : {2, 3}) {
+            const QString where = QStringLiteral("angle %1 grid %2").arg(angle).arg(grid);
+            const QImage fine = PlateImage(plate, true, grid, BackgroundRgb());
+            QCOMPARE(fine.size(), QSize(80 * grid, 81 * grid));
+            QCOMPARE(fine.deviceIndependentSize(), QSizeF(80, 81));
+            const QRect a = ChangedBounds(one);
+            const QRect b = ChangedBounds(fine);
+            const QRect outer((a.topLeft() - QPoint(1, 1)) * grid, QSize(a.width() + 2, a.height() + 2) * grid);
+            QVERIFY2(outer.contains(b) && b.width() >= (a.width() - 1) * grid, qPrintable(where));
+            for (const QRgb colour : {White, Silver, Blue}) {
+                const double ratio = double(CountOf(fine, colour)) / (grid * grid * CountOf(one, colour));
+                QVERIFY2(ratio > 0.8 && ratio < 1.25, qPrintable(where + QStringLiteral(" colour %1 ratio %2").arg(colour, 0, 16).arg(ratio)));
+            }
+            int mixed = 0;
+            for (int y = 0; y + grid <= fine.height(); y += grid)
+                for (int x = 0; x + grid <= fine.width(); x += grid)
+                    for (int k = 1; k < grid * grid; ++k)
+                        if (Px(fine, x + k % grid, y + k / grid) != Px(fine, x, y)) {
+                            ++mixed;
+                            break;
+                        }
+            QVERIFY2(mixed > 100, qPrintable(QString::number(mixed)));
+        }
     }
 }
 
