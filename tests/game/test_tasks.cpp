@@ -6,7 +6,7 @@
 #include "floor/hitarea.h"
 #include "floor/picturebox.h"
 #include "model/generator.h"
-#include "shell/delay.h"
+#include "base/delay.h"
 #include "support/recordingsound.h"
 #include "support/testclock.h"
 

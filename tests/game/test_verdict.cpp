@@ -3,7 +3,7 @@
 #include "game_support.h"
 
 #include "floor/picturebox.h"
-#include "shell/delay.h"
+#include "base/delay.h"
 #include "shell/resources.h"
 #include "support/recordingsound.h"
 #include "support/testclock.h"

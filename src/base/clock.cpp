@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/clock.h"
+#include "base/clock.h"
 
-#include "shell/delay.h"
+#include "base/delay.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>

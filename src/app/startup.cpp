@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/startup.h"
+#include "app/startup.h"
 
 #include "floor/picturebox.h"
 #include "game/braet.h"
@@ -7,7 +7,7 @@
 #include "shell/fonts.h"
 #include "shell/resources.h"
 #include "shell/splash.h"
-#include "shell/startup_steps.h"
+#include "app/startup_steps.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
