@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace {
 bool gQuitRequested = false;
 }
@@ -13,7 +15,7 @@ void Delay(std::uint32_t ms)
 {
     if (gQuitRequested)
         return;
-    CurrentClock().Wait(ms);
+    CurrentClock().Wait(std::min(ms, MaxDelayMs));
 }
 
 void RequestQuit(int exitCode)

@@ -185,7 +185,7 @@ void TBraetFloor::BuildFactory()
 
     // Windowed controls: always above the drawn elements.
     bbKoerPlade = MakeButton(this, QStringLiteral("bbKoerPlade"), QRect(30, 254, 32, 32),
-                             QStringLiteral("Kør pladen gennem vorlenken"), Qt::StrongFocus);
+                             QStringLiteral("Kør pladen gennem fabrikken"), Qt::StrongFocus);
     bbNulstilOpgave = MakeButton(this, QStringLiteral("bbNulstilOpgave"), QRect(732, 148, 32, 32),
                                  QStringLiteral("Slet opgaven"), Qt::StrongFocus);
     bbOverfoerPlade = MakeButton(this, QStringLiteral("bbOverfoerPlade"), QRect(732, 254, 32, 32),

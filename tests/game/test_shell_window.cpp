@@ -105,7 +105,7 @@ private Q_SLOTS:
             {"bbPrinterSetup", "Printer opsætning"},
             {"bbHelp", "Hjælp & Om Vorlen"},
             {"bbAfslut", "Luk Vorlen"},
-            {"bbKoerPlade", "Kør pladen gennem vorlenken"},
+            {"bbKoerPlade", "Kør pladen gennem fabrikken"},
             {"bbNulstilOpgave", "Slet opgaven"},
             {"bbOverfoerPlade", "Gør pladen til en opgave"},
             {"sbHuller", "Hullemaskine"},
