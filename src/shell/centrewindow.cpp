@@ -18,6 +18,9 @@ public:
         if (watched == &FWindow) {
             switch (event->type()) {
             case QEvent::Show:
+                FCentred = false; // each showing starts centred
+                Centre();
+                break;
             case QEvent::Move:
             case QEvent::Resize:
             case QEvent::WindowActivate:

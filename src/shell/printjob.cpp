@@ -52,6 +52,7 @@ bool PrinterSetupDialog(QPrinter& printer, QWidget* parent)
 {
     // The dialog writes its choices into the printer only when accepted.
     QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(QStringLiteral("Printer opsætning"));
     if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
         if (QPushButton* accept = buttons->button(QDialogButtonBox::Ok))
             accept->setText(QStringLiteral("OK"));
