@@ -2,7 +2,7 @@
 // Times 1000 waits of 2 ms, the pace of the plate's travel, and the processor
 // time they cost. A wait must never end before more than 2 ms have passed,
 // should end soon after, and must not keep the processor busy.
-#include "shell/delay.h"
+#include "base/delay.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

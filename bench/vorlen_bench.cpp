@@ -14,14 +14,14 @@
 #include "game/braet.h"
 #include "model/machdefs.h"
 #include "shell/about.h"
-#include "shell/clock.h"
-#include "shell/delay.h"
+#include "base/clock.h"
+#include "base/delay.h"
 #include "shell/fonts.h"
 #include "shell/resources.h"
 #include "shell/soundloader.h"
 #include "shell/splash.h"
-#include "shell/startup.h"
-#include "shell/startup_steps.h"
+#include "app/startup.h"
+#include "app/startup_steps.h"
 
 #include <QApplication>
 #include <QDir>

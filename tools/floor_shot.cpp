@@ -7,7 +7,7 @@
 // be taken from outside.
 #include "floor/braet_floor.h"
 #include "floor/settingselector.h"
-#include "shell/delay.h"
+#include "base/delay.h"
 #include "shell/fonts.h"
 
 #include <QAbstractItemView>

@@ -21,6 +21,7 @@ constexpr int kBeltFrom[2] = {128, 48};
 constexpr int kBeltTo[2] = {592, 706};
 constexpr int kRoomLeft = 606, kRoomRight = 728;
 constexpr int kPillarLeft = 728, kPillarRight = 770;
+constexpr int kPlaceLeft = 626, kTaskPlaceTop = 124, kProducedPlaceTop = 290; // plate boxes, 80 x 81
 constexpr int kHouseLeft = 16, kHouseRight = 776, kHouseTop = 88, kGroundY = 380;
 
 const QColor kSky(0x9c, 0xd8, 0xfa);
@@ -30,6 +31,8 @@ const QColor kHallShade(0xdc, 0xcb, 0xa8);
 const QColor kBayBack(0x8a, 0x7f, 0x9c);   // the back of a bay
 const QColor kBayShade(0x6e, 0x63, 0x82);
 const QColor kMortar(0xa9, 0x4e, 0x34);
+const QColor kPlace(0x8e, 0x9c, 0xae);     // a mid-tone under the task and produced plate
+const QColor kPlaceEdge(0x5c, 0x68, 0x7a);
 const QColor kGrass(0x74, 0xc8, 0x4e);
 const QColor kGrassDark(0x54, 0xa4, 0x38);
 
@@ -226,6 +229,15 @@ void Panel(QPainter& p, const QRectF& r)
         p.drawEllipse(c, 1.2, 1.2);
 }
 
+// Where a plate box stands; the plate may fill all of `box` (a diamond's
+// tips reach its edges).
+void PlatePlace(QPainter& p, const QRect& box)
+{
+    p.setPen(QPen(kPlaceEdge, 1.5, Qt::DashLine));
+    p.setBrush(kPlace);
+    p.drawRoundedRect(QRectF(box).adjusted(0.75, 0.75, -0.75, -0.75), 6, 6);
+}
+
 void Arrow(QPainter& p, QPointF tip, double angleDeg)
 {
     p.save();
@@ -305,8 +317,6 @@ QImage Factory()
             p.setBrush(QColor(0xd2, 0xbf, 0x94));
             p.drawRoundedRect(r, 6, 6);
         }
-        // a path from the yard to the door
-        p.fillRect(QRect(544, kGroundY, 40, 10), QColor(0xe6, 0xd6, 0xb0));
     }
 
     // the house: brick walls from left to right
@@ -376,6 +386,12 @@ QImage Factory()
         p.drawPath(pth.simplified());
     }
 
+    // task place and produced-plate place: a stand of the plate box's size in
+    // a mid-tone, so that a white plate (drawn without an edge) stands out on
+    // it; the conveyor runs onto the lower one
+    PlatePlace(p, QRect(kPlaceLeft, kTaskPlaceTop, 80, 81));
+    PlatePlace(p, QRect(kPlaceLeft, kProducedPlaceTop, 80, 81));
+
     // the bays, numbered as the player counts the slots
     for (int row = 0; row < 2; ++row)
         for (int c = 0; c < 4; ++c)
@@ -423,19 +439,13 @@ QImage Factory()
     Panel(p, QRectF(22.5, 206.5, 48, 48));
     Sign(p, QRectF(20.5, 186.5, 52, 16), QStringLiteral("KØR"), 11);
 
-    // lamps' control box above the task place, unlit lamps
-    Panel(p, QRectF(641.5, 93.5, 78, 30));
+    // lamps' control box above the task place, unlit lamps; it ends 2 px
+    // above the task's plate area (y 124)
+    Panel(p, QRectF(641.5, 93.5, 78, 27));
     Lamp(p, LampCentre(false), false, false);
     Lamp(p, LampCentre(true), true, false);
-    // task place: a display stand
-    p.setPen(QPen(kHallShade, 2, Qt::DashLine));
-    p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(QRectF(630.5, 128.5, 72, 72), 6, 6);
-    Sign(p, QRectF(631.5, 204.5, 70, 15), QStringLiteral("OPGAVE"), 10);
-    // produced-plate place
-    p.setPen(QPen(kHallShade, 2, Qt::DashLine));
-    p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(QRectF(630.5, 294.5, 72, 72), 6, 6);
+    // the places' signs, 2 px clear of the task's plate area (y 124..204)
+    Sign(p, QRectF(631.5, 208.5, 70, 12), QStringLiteral("OPGAVE"), 9);
     Sign(p, QRectF(631.5, 245.5, 70, 15), QStringLiteral("DIN PLADE"), 10);
 
     // pillar right of the room, with places for two buttons

@@ -139,4 +139,5 @@ private:
     void ConnectFloor();
     void PaletteClicked(QToolButton* button);
     QImage FFactory; // the factory picture, 792 x 533
+    bool FFrameKnown = false; // activated or framed: the outer size is real
 };

@@ -7,6 +7,8 @@
 #include "floor/picturebox.h"
 #include "floor/platebox.h"
 #include "floor/settingselector.h"
+#include "floor/windowsize.h"
+#include "shell/centrewindow.h"
 #include "shell/resources.h"
 
 #include <QAction>
@@ -183,7 +185,7 @@ void TBraetFloor::BuildFactory()
 
     // Windowed controls: always above the drawn elements.
     bbKoerPlade = MakeButton(this, QStringLiteral("bbKoerPlade"), QRect(30, 254, 32, 32),
-                             QStringLiteral("Kør pladen gennem vorlenken"), Qt::StrongFocus);
+                             QStringLiteral("Kør pladen gennem fabrikken"), Qt::StrongFocus);
     bbNulstilOpgave = MakeButton(this, QStringLiteral("bbNulstilOpgave"), QRect(732, 148, 32, 32),
                                  QStringLiteral("Slet opgaven"), Qt::StrongFocus);
     bbOverfoerPlade = MakeButton(this, QStringLiteral("bbOverfoerPlade"), QRect(732, 254, 32, 32),
@@ -235,8 +237,13 @@ void TBraetFloor::BuildToolBar()
 bool TBraetFloor::event(QEvent* event)
 {
     const bool result = QWidget::event(event);
-    if (event->type() == QEvent::WindowActivate)
+    if (event->type() == QEvent::WindowActivate) {
         FormActivate();
+    } else if (event->type() == QEvent::Move && !FFrameKnown && !FrameMargins(*this).isNull()) {
+        // The window manager has framed the window (it may not activate it).
+        FFrameKnown = true;
+        FormResize();
+    }
     return result;
 }
 
@@ -248,6 +255,8 @@ void TBraetFloor::resizeEvent(QResizeEvent* event)
 
 void TBraetFloor::FormActivate()
 {
+    // A window manager frames a window before it activates it.
+    FFrameKnown = true;
     FormResize();
     CreateMachineSlots();
 }
@@ -269,9 +278,11 @@ void TBraetFloor::FormResize()
         return;
     }
     // Grow to the minimum outer size; the growth goes to the client area and
-    // the resize that follows lays out the tool bar.
-    const QSize client = size() + QSize(std::max(0, 800 - outer.width()), std::max(0, 600 - outer.height()));
-    setFixedSize(client);
+    // the resize that follows lays out the tool bar. Not while the window is
+    // being shown: until the window manager has framed it, the frame counts
+    // as nothing and the window would grow by the frame too much.
+    if (FFrameKnown)
+        setFixedSize(GrownClientSize(size(), FrameMargins(*this)));
 }
 
 void TBraetFloor::pbOpgavePaint(TPlateBox* sender)

@@ -30,6 +30,14 @@ void TPictureBox::mousePressEvent(QMouseEvent* event)
     event->accept();
 }
 
+// The second press of a double click does not start a click of its own: a
+// picture counts complete clicks, and a double click is one of them.
+void TPictureBox::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    FPressed = false;
+    event->accept();
+}
+
 void TPictureBox::mouseReleaseEvent(QMouseEvent* event)
 {
     const bool click = FPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());

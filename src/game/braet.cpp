@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/braet.h"
 
-#include "shell/delay.h"
+#include "base/delay.h"
 #include "shell/messagedialog.h"
 #include "shell/soundloader.h"
 

@@ -6,14 +6,12 @@
 #include "floor/platebox.h"
 #include "shell/messagedialog.h"
 #include "shell/printbitmap.h"
+#include "shell/printjob.h"
 
 #include <QClipboard>
-#include <QDir>
 #include <QGuiApplication>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
-#include <QStandardPaths>
 
 #include <algorithm>
 
@@ -31,18 +29,6 @@ QImage TaskPicture(TOpgave& task, const TPlateBox* box)
     return picture;
 }
 
-// Without a printer installed Qt prints to a PDF file; one without a name
-// would print nothing at all.
-void EnsureOutputFile(QPrinter& printer)
-{
-    if (printer.outputFormat() != QPrinter::PdfFormat || !printer.outputFileName().isEmpty())
-        return;
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QDir(folder).exists())
-        folder = QDir::homePath();
-    printer.setOutputFileName(QDir(folder).filePath(QStringLiteral("Vorlen-opgave.pdf")));
-}
-
 void ReportFailure(const QString& text)
 {
     ShowMessageDialog(text, mkError, mbOK, 0);
@@ -57,7 +43,9 @@ void TfmBraet::Udskriv1Click()
     const QImage picture = TaskPicture(*FTask, FTaskBox);
 
     QPrinter& printer = Printer();
-    EnsureOutputFile(printer);
+    TPrintJob job(printer);
+    if (!job.BeginPrintJob(this, QStringLiteral("Vorlen-opgave.pdf")))
+        return;
     // Twice the printer-to-screen ratio; at least 1, so that a printer coarser
     // than the screen still prints the plate.
     const int screenDpi = std::max(1, logicalDpiX());
@@ -88,7 +76,5 @@ void TfmBraet::Kopiertilklippebordet1Click()
 
 void TfmBraet::bbPrinterSetupClick()
 {
-    // The dialog writes its choices into the printer only when accepted.
-    QPrintDialog dialog(&Printer(), this);
-    dialog.exec();
+    PrinterSetupDialog(Printer(), this);
 }

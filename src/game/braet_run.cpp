@@ -13,7 +13,7 @@
 #include "floor/platebox.h"
 #include "floor/settingselector.h"
 #include "floor/hitarea.h"
-#include "shell/delay.h"
+#include "base/delay.h"
 
 #include <QPointer>
 

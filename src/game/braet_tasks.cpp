@@ -6,7 +6,7 @@
 #include "floor/picturebox.h"
 #include "floor/platebox.h"
 #include "model/generator.h"
-#include "shell/delay.h"
+#include "base/delay.h"
 #include "shell/messagedialog.h"
 
 #include <QMenu>

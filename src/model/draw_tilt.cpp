@@ -3,7 +3,7 @@
 #include "model/draw_gdi.h"
 #include "model/draw_plate.h"
 #include "model/opgave.h"
-#include "shell/delay.h"
+#include "base/delay.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/about.h"
+#include "shell/centrewindow.h"
 #include "shell/glyphbutton.h"
 
 #include "shell/resources.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -116,6 +115,7 @@ TfmAbout::TfmAbout(QWidget* parent)
     OKButton->setIcon(CheckMarkGlyph());
     OKButton->setIconSize(QSize(16, 16));
     OKButton->setDefault(true);
+    KeepCentredByOuterSize(*this);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
@@ -130,10 +130,6 @@ void TfmAbout::showEvent(QShowEvent* event)
             label->adjustSize();
         Comments->resize(258, Comments->height());
     }
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->geometry() : QRect(0, 0, 640, 480);
-    const QSize outer = frameGeometry().size();
-    move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
     QDialog::showEvent(event);
     OKButton->setFocus(Qt::OtherFocusReason);
 }

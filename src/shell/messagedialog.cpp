@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/messagedialog.h"
+#include "shell/centrewindow.h"
 #include "shell/glyphbutton.h"
 
 #include "shell/helpwindow.h"
@@ -285,10 +286,7 @@ QDialog* CreateMessageForm(const QString& text, TMessageKind kind, TMessageButto
     }
 
     form->setWindowTitle(CaptionOf(kind));
-    // Without a window manager frame the outer size is the client size; a
-    // frame is only known once shown, so centre on the client size.
-    form->move(screen.x() + screen.width() / 2 - clientWidth / 2,
-               screen.y() + screen.height() / 2 - clientHeight / 2);
+    KeepCentredByOuterSize(*form);
     if (!created.empty())
         created.front()->setFocus(Qt::OtherFocusReason);
     return form.release();

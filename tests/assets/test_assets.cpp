@@ -117,6 +117,7 @@ private Q_SLOTS:
     void pictures();
     void floorStripIsTheFactorysSlab();
     void lampsFitTheirBox();
+    void platePlaces();
     void glyphIcons_data();
     void glyphIcons();
     void generatorIsDeterministic();
@@ -394,6 +395,25 @@ void TAssetsTest::lampsFitTheirBox()
         else
             QVERIFY(lamp != under);
     }
+}
+
+// The task and produced-plate places (picture y = window y - 40): a white
+// plate must stand out on them, and the task's plate area keeps 2 px clear of
+// the lamp box above and the sign below. Nothing lies on the grass by the wall.
+void TAssetsTest::platePlaces()
+{
+    const QImage factory = LoadPicture(QStringLiteral("ImageVorlen")).convertToFormat(QImage::Format_RGB32);
+    for (const int top : {124, 290}) {
+        const int gray = qGray(factory.pixel(666, top + 40));
+        QVERIFY2(gray > 80 && gray < 190, qPrintable(QString::number(gray)));
+    }
+    const QRgb wall = factory.pixel(626, 122);
+    for (const int y : {122, 123, 205, 206})
+        for (int x = 626; x < 706; ++x)
+            QVERIFY2(factory.pixel(x, y) == wall, qPrintable(QStringLiteral("%1, %2").arg(x).arg(y)));
+    const QRgb grass = factory.pixel(600, 388);
+    for (int x = 530; x < 600; ++x)
+        QVERIFY2(factory.pixel(x, 388) == grass, qPrintable(QString::number(x)));
 }
 
 void TAssetsTest::glyphIcons_data()

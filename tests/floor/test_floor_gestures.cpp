@@ -204,6 +204,17 @@ void TestFloorGestures::rightButton()
     QVERIFY2(RunResultKept(*floor), "a right click on a picture does nothing");
     QTest::mouseClick(floor->imContainer[3], Qt::LeftButton, {}, QPoint(40, 24));
     QCOMPARE(floor->FMachines[3]->FMachine, (TMachineRec{mcStripe, 0, 0}));
+
+    // A double click on a picture is one complete click: one machine goes.
+    floor->sbDrejer->click();
+    QTest::mousePress(floor->spContainer[4], Qt::LeftButton);
+    floor->sbTraek->click();
+    // What a double click brings: press, release, double-click press, release.
+    QTest::mouseClick(floor->imContainer[3], Qt::LeftButton, {}, QPoint(40, 24));
+    QTest::mouseDClick(floor->imContainer[3], Qt::LeftButton, {}, QPoint(40, 24));
+    QTest::mouseRelease(floor->imContainer[3], Qt::LeftButton, {}, QPoint(40, 24));
+    QCOMPARE(floor->FMachines[3]->FMachine.Kind, std::uint8_t(mcRotate));
+    QCOMPARE(floor->FMachines[4]->FMachine.Kind, std::uint8_t(mcNone));
 }
 
 void TestFloorGestures::guardWhileBusy_data()

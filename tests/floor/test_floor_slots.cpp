@@ -3,6 +3,7 @@
 // still picture that follow a chosen setting, and discarding the run's result.
 #include "floor_fixture.h"
 
+#include "floor/windowsize.h"
 #include "model/machdefs.h"
 #include "shell/gifplayer.h"
 
@@ -14,6 +15,7 @@ private Q_SLOTS:
     void initTestCase() { InstallFontSubstitutes(); }
 
     void slotsAreBuiltAtFirstActivationOnly();
+    void platformActivationGrowsByTheFrame();
     void geometry_data();
     void geometry();
     void selectorItems_data();
@@ -55,6 +57,25 @@ void TestFloorSlots::slotsAreBuiltAtFirstActivationOnly()
         QVERIFY(slot.FSelector->isVisible());
         QCOMPARE(slot.FSelector->count(), 0);
     }
+}
+
+void TestFloorSlots::platformActivationGrowsByTheFrame()
+{
+    // openbox: 1 px borders, 20 px title bar. The outer size is grown to
+    // 800 x 600, the client not beyond that.
+    QCOMPARE(GrownClientSize(QSize(792, 573), QMargins(1, 20, 1, 1)), QSize(798, 579));
+    QCOMPARE(GrownClientSize(QSize(798, 579), QMargins(1, 20, 1, 1)), QSize(798, 579));
+    QCOMPARE(GrownClientSize(QSize(792, 573), QMargins(4, 30, 4, 4)), QSize(792, 573));
+    QCOMPARE(GrownClientSize(QSize(792, 573), QMargins()), QSize(800, 600));
+
+    // No one calls FormActivate here: the platform's activation builds the
+    // slots and grows the window by its outer size.
+    TBraetFloor floor;
+    floor.show();
+    floor.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&floor));
+    QCOMPARE(floor.FMachines.size(), std::size_t(8));
+    QCOMPARE(floor.frameGeometry().size(), QSize(800, 600));
 }
 
 void TestFloorSlots::geometry_data()

@@ -13,7 +13,7 @@
 #include "floor/hitarea.h"
 #include "floor/picturebox.h"
 #include "shell/about.h"
-#include "shell/delay.h"
+#include "base/delay.h"
 #include "shell/helpwindow.h"
 #include "support/recordingsound.h"
 #include "support/testclock.h"

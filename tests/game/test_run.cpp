@@ -4,7 +4,7 @@
 
 #include "floor/hitarea.h"
 #include "floor/picturebox.h"
-#include "shell/delay.h"
+#include "base/delay.h"
 #include "support/recordingsound.h"
 #include "support/testclock.h"
 

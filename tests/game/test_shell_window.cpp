@@ -7,11 +7,11 @@
 #include "floor/picturebox.h"
 #include "floor/settingselector.h"
 #include "shell/about.h"
-#include "shell/delay.h"
+#include "base/delay.h"
 #include "shell/fonts.h"
 #include "shell/helpwindow.h"
 #include "shell/splash.h"
-#include "shell/startup_steps.h"
+#include "app/startup_steps.h"
 #include "support/recordingsound.h"
 
 #include <QAction>
@@ -105,7 +105,7 @@ private Q_SLOTS:
             {"bbPrinterSetup", "Printer opsætning"},
             {"bbHelp", "Hjælp & Om Vorlen"},
             {"bbAfslut", "Luk Vorlen"},
-            {"bbKoerPlade", "Kør pladen gennem vorlenken"},
+            {"bbKoerPlade", "Kør pladen gennem fabrikken"},
             {"bbNulstilOpgave", "Slet opgaven"},
             {"bbOverfoerPlade", "Gør pladen til en opgave"},
             {"sbHuller", "Hullemaskine"},

@@ -6,16 +6,21 @@
 #include "floor/hitarea.h"
 #include "floor/picturebox.h"
 #include "model/generator.h"
-#include "shell/delay.h"
+#include "base/delay.h"
+#include "support/dialogs.h"
 #include "support/recordingsound.h"
 #include "support/testclock.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -352,20 +357,37 @@ private Q_SLOTS:
         QVERIFY(W->FTask && W->FTask->SameAs(task));
     }
 
-    void pdfWithoutFileNameGetsOne()
+    // Without a printer Qt prints into a PDF file without a name: the player
+    // chooses it, once for each print; cancelling writes nothing.
+    void pdfWithoutFileNameAsksWhereToSave()
     {
         QTemporaryDir home;
         const QByteArray realHome = qgetenv("HOME");
         qputenv("HOME", home.path().toUtf8());
         const auto restore = qScopeGuard([&] { qputenv("HOME", realHome); });
+        QVERIFY(QDir(home.path()).mkpath(QStringLiteral("Documents")));
+        const QString expected = QDir(home.path()).filePath(QStringLiteral("Documents/Vorlen-opgave.pdf"));
         QPrinter& printer = W->Printer();
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(QString());
         TaskFromPlate();
+
+        QString shownFile;
+        OnDialog([&shownFile](QDialog* dialog) {
+            auto* files = qobject_cast<QFileDialog*>(dialog);
+            if (files && files->acceptMode() == QFileDialog::AcceptSave && files->nameFilters().join(u' ').contains(QStringLiteral("*.pdf")))
+                shownFile = files->directory().filePath(files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text());
+            dialog->reject();
+        });
         W->Udskriv1Click();
-        QVERIFY(!printer.outputFileName().isEmpty());
-        QVERIFY(printer.outputFileName().endsWith(QStringLiteral("Vorlen-opgave.pdf")));
-        QVERIFY(QFileInfo::exists(printer.outputFileName()));
+        QCOMPARE(QFileInfo(shownFile).absoluteFilePath(), QFileInfo(expected).absoluteFilePath());
+        QVERIFY(QDir(home.path()).entryList(QDir::Files | QDir::NoDotAndDotDot).isEmpty());
+        QVERIFY(!QFileInfo::exists(expected));
+
+        OnDialog([](QDialog* dialog) { dialog->accept(); });
+        W->Udskriv1Click();
+        QVERIFY(QFileInfo(expected).size() > 0);
+        QVERIFY(printer.outputFileName().isEmpty());
     }
 
     void printerSetupCancelChangesNothing()
@@ -382,8 +404,16 @@ private Q_SLOTS:
                 QMetaObject::invokeMethod(dialog, "reject");
             }
         });
+        // It only sets up the printer: its accept button must not say "print".
+        QString acceptText;
+        QTimer::singleShot(40, [&acceptText] {
+            if (QWidget* dialog = QApplication::activeModalWidget())
+                if (auto* buttons = dialog->findChild<QDialogButtonBox*>())
+                    acceptText = buttons->button(QDialogButtonBox::Ok)->text();
+        });
         W->bbPrinterSetup->click();
         QVERIFY(shown);
+        QCOMPARE(acceptText, QStringLiteral("OK"));
         QCOMPARE(printer.outputFileName(), QStringLiteral("/tmp/vorlen-setup-test.pdf"));
         QCOMPARE(printer.copyCount(), 1);
         QVERIFY(printer.pageLayout().isEquivalentTo(layout));

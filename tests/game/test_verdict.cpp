@@ -3,7 +3,7 @@
 #include "game_support.h"
 
 #include "floor/picturebox.h"
-#include "shell/delay.h"
+#include "base/delay.h"
 #include "shell/resources.h"
 #include "support/recordingsound.h"
 #include "support/testclock.h"
@@ -84,6 +84,17 @@ private Q_SLOTS:
             QVERIFY(!Lit(other));
             QCOMPARE(W->LightTimer->isActive(), tick < 6);
         }
+    }
+
+    // The lamp timer itself drives the blinking (shortened, on the real clock).
+    void lampTimerTicks()
+    {
+        W->LightTimer->setInterval(20);
+        QList<bool> seen; // the lamp after each tick, recorded after the game's handler
+        connect(W->LightTimer, &QTimer::timeout, this, [this, &seen] { seen.append(Lit(vdWrong)); });
+        Judge(false);
+        QTRY_VERIFY_WITH_TIMEOUT(!W->LightTimer->isActive(), 3000);
+        QCOMPARE(seen, (QList<bool>{false, true, false, true, false, true, true}));
     }
 
     // Blinking goes on through a ClearPlate; once it has ended, the lamp goes out for good.

@@ -89,6 +89,16 @@ void TestOpgaveRules::axisMappingRepeatsEveryHalfTurn()
     const std::uint8_t swapped[4] = {2, 3, 0, 1};
     for (std::uint8_t d = 0; d < 4; ++d)
         QCOMPARE(b.AxisAt(d), a.AxisAt(swapped[d]));
+    // An angle written outside 0..315 maps like the same angle within it and
+    // never past the four axes.
+    for (const int angle : {-45, -360, 360, 900}) {
+        b.FAngle = angle;
+        a.FAngle = ((angle % 360) + 360) % 360;
+        for (std::uint8_t d = 0; d < 4; ++d) {
+            QCOMPARE(b.AxisAt(d), a.AxisAt(d));
+            QCOMPARE(b.DirectionOf(d), a.DirectionOf(d));
+        }
+    }
 }
 
 void TestOpgaveRules::machineEffects_data()

@@ -3,7 +3,7 @@
 // the background wiped back between frames, and the final picture.
 #include "model/draw_gdi.h"
 #include "model/opgave.h"
-#include "shell/delay.h"
+#include "base/delay.h"
 #include "support/testclock.h"
 
 #include "pixel_checks.h"

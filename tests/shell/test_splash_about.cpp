@@ -320,7 +320,7 @@ private Q_SLOTS:
         // The guide calls the tools and buttons what their tool tips say.
         for (const char* name : {"Hullemaskine", "Drejemaskine", "Stregemaskine", "Fjern maskine", "Skub maskiner",
                                  "Let opgave", "Middelsvær opgave", "Svær opgave", "Gør pladen til en opgave",
-                                 "Slet opgaven", "Kør pladen gennem vorlenken", "Udskriv opgave",
+                                 "Slet opgaven", "Kør pladen gennem fabrikken", "Udskriv opgave",
                                  "Kopier opgave til klippebordet", "Printer opsætning", "Luk Vorlen", "Lyd til",
                                  "Lyd fra", "Udskriv", "Kopier til klippebord", "Ny opgave?", "Luk?"})
             QVERIFY2(text.contains(QString::fromUtf8(name)), name);

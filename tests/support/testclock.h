@@ -5,7 +5,7 @@
 // and its timeline can be checked exactly.
 #pragma once
 
-#include "shell/clock.h"
+#include "base/clock.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/clock.h"
+#include "base/clock.h"
 #include "support/dialogs.h"
-#include "shell/delay.h"
+#include "base/delay.h"
 #include "support/testclock.h"
 
 #include <QCoreApplication>
@@ -104,6 +104,9 @@ private Q_SLOTS:
         Delay(500);
         QCOMPARE(clock.Waits(), (std::vector<std::uint32_t>{30, 0, 500}));
         QCOMPARE(clock.Tick() - start, 30u + 0u + 500u + 3u);
+        // The largest wait could never end on a 32-bit tick: it is cut.
+        Delay(0xFFFFFFFFu);
+        QCOMPARE(clock.Waits().back(), MaxDelayMs);
         QCOMPARE(fired, 1);
     }
 
@@ -171,12 +174,17 @@ private Q_SLOTS:
     void applicationQuitEndsTheWait()
     {
         // A quit that bypasses RequestQuit (a window closing the application)
-        // is noticed by the wait and kept for the later ones.
-        QTimer::singleShot(10, [] { QCoreApplication::exit(0); });
-        QElapsedTimer watch;
-        watch.start();
-        Delay(5000);
-        QVERIFY(watch.elapsed() < 2500);
+        // is noticed by the wait and kept for the later ones, with its code.
+        qint64 waited = -1;
+        QTimer::singleShot(0, [&waited] {
+            QTimer::singleShot(10, [] { QCoreApplication::exit(3); });
+            QElapsedTimer watch;
+            watch.start();
+            Delay(5000);
+            waited = watch.elapsed();
+        });
+        QCOMPARE(QCoreApplication::exec(), 3);
+        QVERIFY(waited >= 0 && waited < 2500);
         QVERIFY(QuitRequested());
         ForgetQuit();
     }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/startup.h"
+#include "app/startup.h"
 
 int main(int argc, char** argv)
 {

@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/startup.h"
+#include "app/startup.h"
 
 #include "floor/picturebox.h"
 #include "game/braet.h"
 #include "shell/about.h"
+#include "shell/centrewindow.h"
 #include "shell/fonts.h"
 #include "shell/resources.h"
 #include "shell/splash.h"
-#include "shell/startup_steps.h"
+#include "app/startup_steps.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QScreen>
 #include <QTranslator>
 
 int InstallDanishTranslations(QCoreApplication& app)
@@ -48,19 +48,10 @@ std::unique_ptr<TfmBraet> CreateMainWindow()
 
 void ShowMainWindow(TfmBraet& form)
 {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->geometry() : QRect(0, 0, 800, 600);
-    const auto centre = [&form, &area](const QSize& outer) {
-        form.move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
-    };
-    // Before the first showing the frame is not known; the window grows to at
-    // least 800 x 600 as it is shown, so centre on that and correct after.
-    centre(form.size().expandedTo(QSize(800, 600)));
+    // Centred by the outer size, again once the window manager has framed
+    // the window and the window has grown to its minimum outer size.
+    KeepCentredByOuterSize(form);
     form.show();
-    const QSize outer = form.frameGeometry().size();
-    if (form.pos() != QPoint(area.x() + (area.width() - outer.width()) / 2,
-                             area.y() + (area.height() - outer.height()) / 2))
-        centre(outer);
     // Without a window manager nobody activates the window, and the first
     // activation is what builds the machine slots.
     form.activateWindow();

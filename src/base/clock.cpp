@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/clock.h"
+#include "base/clock.h"
 
-#include "shell/delay.h"
+#include "base/delay.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -15,6 +15,7 @@
 #endif
 
 #include <algorithm>
+#include <climits>
 
 namespace {
 
@@ -39,17 +40,20 @@ public:
                 return;
             // Sleep in the event loop until the deadline; events are dispatched
             // meanwhile. Loop again in case the wake-up came a little early.
-            if (!SleepUntilDeadline(deadlineNs - FStart.nsecsElapsed())) {
-                // The loop ended before its deadline: the application is quitting.
-                RequestQuit();
+            int exitCode = 0;
+            if (!SleepUntilDeadline(deadlineNs - FStart.nsecsElapsed(), exitCode)) {
+                // The loop ended before its deadline: the application is
+                // quitting, with the code it was given.
+                RequestQuit(exitCode);
                 return;
             }
         }
     }
 
 private:
-    // Runs an event loop for `ns` nanoseconds; false if it ended early.
-    static bool SleepUntilDeadline(qint64 ns)
+    // Runs an event loop for `ns` nanoseconds; false if it ended early, with
+    // the code the loop was ended with.
+    static bool SleepUntilDeadline(qint64 ns, int& exitCode)
     {
         QEventLoop loop;
 #ifdef __linux__
@@ -70,7 +74,7 @@ private:
                     notifier.setEnabled(false);
                     loop.quit();
                 });
-                loop.exec();
+                exitCode = loop.exec();
             } // the notifier goes before its descriptor
             close(fd);
             if (armed)
@@ -81,8 +85,9 @@ private:
         deadline.setTimerType(Qt::PreciseTimer);
         deadline.setSingleShot(true);
         QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
-        deadline.start(static_cast<int>(std::max<qint64>((ns + 999999) / 1000000, 1)));
-        loop.exec();
+        // A QTimer takes an int: a longer wait sleeps in parts.
+        deadline.start(static_cast<int>(std::clamp<qint64>((ns + 999999) / 1000000, 1, INT_MAX)));
+        exitCode = loop.exec();
         return !deadline.isActive();
     }
 

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/delay.h"
+#include "base/delay.h"
 
-#include "shell/clock.h"
+#include "base/clock.h"
 
 #include <QCoreApplication>
+
+#include <algorithm>
 
 namespace {
 bool gQuitRequested = false;
@@ -13,7 +15,7 @@ void Delay(std::uint32_t ms)
 {
     if (gQuitRequested)
         return;
-    CurrentClock().Wait(ms);
+    CurrentClock().Wait(std::min(ms, MaxDelayMs));
 }
 
 void RequestQuit(int exitCode)

@@ -3,8 +3,13 @@
 
 #include <cstdint>
 
-// Waits more than `ms` milliseconds while dispatching events, without busy
-// waiting. Returns at once once the program has been asked to quit.
+// The longest wait Delay serves: a longer one is a caller's mistake (the
+// largest 32-bit wait could never end), so it is cut to this.
+inline constexpr std::uint32_t MaxDelayMs = 60u * 60u * 1000u;
+
+// Waits more than `ms` milliseconds (at most MaxDelayMs) while dispatching
+// events, without busy waiting. Returns at once once the program has been
+// asked to quit.
 void Delay(std::uint32_t ms);
 
 // Ends the program: every running and every later Delay returns at once, and

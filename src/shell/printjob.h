@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Where a print goes. To the printer when the system has one; without a
+// printer Qt prints into a PDF file, and then the player chooses the file in
+// a save dialog (Danish, PDF filter, the default name in Documents; the
+// dialog asks before overwriting a file).
+#pragma once
+
+#include <QString>
+
+class QPrinter;
+class QWidget;
+
+class TPrintJob {
+public:
+    explicit TPrintJob(QPrinter& printer);
+    // A file chosen for this job only is forgotten, so that the next print
+    // asks again instead of overwriting it.
+    ~TPrintJob();
+    TPrintJob(const TPrintJob&) = delete;
+    TPrintJob& operator=(const TPrintJob&) = delete;
+
+    // False when the player cancelled the choice of file: print nothing and
+    // say nothing. A file set up in the printer set-up is printed to as it
+    // is.
+    bool BeginPrintJob(QWidget* parent, const QString& defaultFileName);
+
+private:
+    QPrinter& FPrinter;
+    bool FChoseFile = false;
+};
+
+// The printer set-up: Qt's print dialog, its accept button saying "OK"
+// because it only keeps the choices. Returns whether it was accepted.
+bool PrinterSetupDialog(QPrinter& printer, QWidget* parent);
