@@ -17,6 +17,7 @@
 #include <QRegularExpression>
 #include <QShortcut>
 #include <QToolButton>
+#include <QToolTip>
 #include <QtTest>
 
 using namespace gametest;
@@ -128,6 +129,10 @@ private Q_SLOTS:
                  PlateImage(squares, true, 1, tip.pixelColor(0, 0)).convertToFormat(QImage::Format_RGB32));
         QVERIFY(!TipPicture(W->spContainer[1]->toolTip()).isNull());
         QVERIFY(W->spContainer[2]->toolTip().isEmpty());
+        // Focus shows it as pointing does.
+        QFocusEvent focus(QEvent::FocusIn);
+        QApplication::sendEvent(W->spContainer[1], &focus);
+        QCOMPARE(QToolTip::text(), W->spContainer[1]->toolTip());
 
         // With a tool chosen a click on the plate opens nothing; without, the
         // magnifier marks the three holes, and Esc closes it.
