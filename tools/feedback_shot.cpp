@@ -103,6 +103,18 @@ void Play()
     QTest::mouseClick(w.FTaskBox, Qt::LeftButton, {}, QPoint(40, 40));
     QTest::qWait(300);
     Shot(QStringLiteral("06-right-magnifier"));
+    if (QWidget* popup = QApplication::activePopupWidget())
+        QTest::keyClick(popup, Qt::Key_Escape);
+
+    // A turn and a stripe too many: both named, the stripe ringed.
+    Place(3, w.sbDrejer, 1);
+    Place(4, w.sbStriber, 2);
+    TimedRun();
+    QTest::qWait(300);
+    Shot(QStringLiteral("07-stripe-banner"));
+    QTest::mouseClick(w.FPlateBox, Qt::LeftButton, {}, QPoint(40, 40));
+    QTest::qWait(300);
+    Shot(QStringLiteral("08-stripe-magnifier"));
     std::fflush(stdout);
     QApplication::exit(0);
 }

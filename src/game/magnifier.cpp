@@ -20,7 +20,6 @@ constexpr int Caption = 24;
 constexpr int PictureW = 80 * TMagnifier::Grid;
 constexpr int PictureH = 81 * TMagnifier::Grid;
 constexpr int HintLine = 20;
-constexpr int Cell = 6 * TMagnifier::Grid; // marks snap to cells of 6 plate pixels
 
 QImage Enlarged(const std::optional<TOpgave>& plate)
 {
@@ -55,17 +54,20 @@ QRect HoleArea(const QPoint& cell, bool diagonal)
     return QRectF(m.x() - r, m.y() - r, 2 * r, 2 * r).toRect();
 }
 
-// Where the two pictures differ: one box per hole place that differs, and
-// boxes around cells of what else differs (stripes), neighbours joined.
-QVector<QRect> DifferingPlaces(const QImage& a, const QImage& b, bool diagonal)
+// Where the two pictures differ: a ring for each hole place that differs,
+// and a red tint over the rest (stripes), widened a little so that thin
+// lines show.
+QVector<QRect> DifferingPlaces(const QImage& a, const QImage& b, bool diagonal, QImage& tint)
 {
     const QImage x = a.convertToFormat(QImage::Format_RGB32);
     const QImage y = b.convertToFormat(QImage::Format_RGB32);
     const QRect all(QPoint(0, 0), x.size());
-    const int cols = (x.width() + Cell - 1) / Cell;
-    const int rows = (x.height() + Cell - 1) / Cell;
-    std::vector<char> differs(std::size_t(cols * rows), 0);
+    tint = QImage(x.size(), QImage::Format_ARGB32);
+    tint.fill(Qt::transparent);
     std::array<bool, 9> holeDiffers{};
+    const auto hole = [](QRgb c) { return c == qRgb(192, 192, 192) || c == qRgb(0, 0, 0); };
+    const int widen = TMagnifier::Grid;
+    bool tinted = false;
     for (int py = 0; py < x.height(); ++py) {
         const auto* lx = reinterpret_cast<const QRgb*>(x.constScanLine(py));
         const auto* ly = reinterpret_cast<const QRgb*>(y.constScanLine(py));
@@ -74,8 +76,6 @@ QVector<QRect> DifferingPlaces(const QImage& a, const QImage& b, bool diagonal)
                 continue;
             // Hole pixels (silver inside, black edge) belong to the nearest
             // hole place; the rest is a stripe's.
-            bool inHole = false;
-            const auto hole = [](QRgb c) { return c == qRgb(192, 192, 192) || c == qRgb(0, 0, 0); };
             if (hole(lx[px]) || hole(ly[px])) {
                 int nearest = 0;
                 double best = 1e9;
@@ -87,42 +87,26 @@ QVector<QRect> DifferingPlaces(const QImage& a, const QImage& b, bool diagonal)
                         nearest = h;
                     }
                 }
-                inHole = best <= 10.5 * TMagnifier::Grid;
-                if (inHole)
+                if (best <= 10.5 * TMagnifier::Grid) {
                     holeDiffers[std::size_t(nearest)] = true;
-            }
-            if (!inHole)
-                differs[std::size_t(py / Cell * cols + px / Cell)] = 1;
-        }
-    }
-    QVector<QRect> boxes;
-    for (int h = 0; h < 9; ++h)
-        if (holeDiffers[std::size_t(h)])
-            boxes << HoleArea(HoleCells[diagonal][h], diagonal).intersected(all);
-    std::vector<char> seen(differs.size(), 0);
-    for (int start = 0; start < cols * rows; ++start) {
-        if (!differs[std::size_t(start)] || seen[std::size_t(start)])
-            continue;
-        QRect box;
-        std::vector<int> todo{start};
-        seen[std::size_t(start)] = 1;
-        while (!todo.empty()) {
-            const int c = todo.back();
-            todo.pop_back();
-            box |= QRect(c % cols * Cell, c / cols * Cell, Cell, Cell);
-            for (const auto& [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
-                const int nx = c % cols + dx;
-                const int ny = c / cols + dy;
-                const int n = ny * cols + nx;
-                if (nx >= 0 && ny >= 0 && nx < cols && ny < rows && differs[std::size_t(n)] && !seen[std::size_t(n)]) {
-                    seen[std::size_t(n)] = 1;
-                    todo.push_back(n);
+                    continue;
                 }
             }
+            tinted = true;
+            for (int ty = std::max(0, py - widen); ty <= std::min(x.height() - 1, py + widen); ++ty) {
+                auto* line = reinterpret_cast<QRgb*>(tint.scanLine(ty));
+                for (int tx = std::max(0, px - widen); tx <= std::min(x.width() - 1, px + widen); ++tx)
+                    line[tx] = qRgba(235, 20, 20, 120);
+            }
         }
-        boxes << box.adjusted(-2, -2, 2, 2).intersected(all);
     }
-    return boxes;
+    if (!tinted)
+        tint = QImage();
+    QVector<QRect> rings;
+    for (int h = 0; h < 9; ++h)
+        if (holeDiffers[std::size_t(h)])
+            rings << HoleArea(HoleCells[diagonal][h], diagonal).intersected(all);
+    return rings;
 }
 
 } // namespace
@@ -141,7 +125,7 @@ TMagnifier::TMagnifier(QWidget* parent, const std::optional<TOpgave>& task, cons
         FHint = DifferenceHint(*produced, *task);
         // Plates standing differently differ everywhere: the hint says so.
         if (produced->IsDiagonal() == task->IsDiagonal())
-            FMarks = DifferingPlaces(FTask, FProduced, task->IsDiagonal());
+            FMarks = DifferingPlaces(FTask, FProduced, task->IsDiagonal(), FTint);
     }
     const int lines = int(FHint.size()) + int(FSame) + 1;
     setFixedSize(Margin * 3 + PictureW * 2, Margin + Caption + PictureH + Margin + HintLine * lines + 8);
@@ -175,6 +159,8 @@ void TMagnifier::paintEvent(QPaintEvent*)
             continue;
         }
         p.drawImage(at, *sides[i].picture);
+        if (!FTint.isNull())
+            p.drawImage(at, FTint);
         p.setPen(QPen(QColor(0xe0, 0x10, 0x10), 3));
         p.setBrush(Qt::NoBrush);
         p.setRenderHint(QPainter::Antialiasing);

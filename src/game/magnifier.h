@@ -25,8 +25,10 @@ public:
     TMagnifier(QWidget* parent, const std::optional<TOpgave>& task, const std::optional<TOpgave>& produced);
 
     static constexpr int Grid = 4;
-    // The marked places, in the pictures' device pixels.
+    // The rings around differing hole places, in the pictures' pixels, and
+    // the tint over what else differs (null when nothing else does).
     const QVector<QRect>& Marks() const { return FMarks; }
+    const QImage& Tint() const { return FTint; }
     const QStringList& Hint() const { return FHint; }
 
 protected:
@@ -38,6 +40,7 @@ private:
     QImage FTask;
     QImage FProduced;
     QVector<QRect> FMarks;
+    QImage FTint;
     QStringList FHint;
     bool FSame = false;
 };

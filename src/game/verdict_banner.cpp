@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -73,7 +74,7 @@ void TVerdictBanner::Show(TVerdict verdict, const QStringList& hint)
     FVerdict = verdict;
     FTitle = verdict == vdRight ? QStringLiteral("Rigtigt!") : QStringLiteral("Prøv igen");
     FHint = hint;
-    setAccessibleName(QStringList(QStringList{FTitle} + FHint).join(QStringLiteral(". ")));
+    setAccessibleName((QStringList{FTitle} + FHint).join(QStringLiteral(". ")));
     int width = MinWidth;
     const QFontMetrics metrics(BannerFont(*this, HintPx, false));
     for (const QString& line : FHint)

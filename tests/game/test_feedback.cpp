@@ -145,6 +145,7 @@ private Q_SLOTS:
         QPointer<TMagnifier> magnifier = link->Shown();
         QVERIFY(magnifier && magnifier->isVisible());
         QCOMPARE(magnifier->Marks().size(), 3);
+        QVERIFY(magnifier->Tint().isNull()); // no stripe differs
         for (const QRect& mark : magnifier->Marks())
             QCOMPARE(mark.center().y() / TMagnifier::Grid, 36); // the middle row of holes
         QTest::keyClick(magnifier, Qt::Key_Escape);
