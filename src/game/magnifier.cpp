@@ -123,6 +123,7 @@ TMagnifier::TMagnifier(QWidget* parent, const std::optional<TOpgave>& task, cons
         FSame = true;
     } else if (task && produced) {
         FHint = DifferenceHint(*produced, *task);
+        setAccessibleDescription(FHint.join(QStringLiteral(". ")));
         // Plates standing differently differ everywhere: the hint says so.
         if (produced->IsDiagonal() == task->IsDiagonal())
             FMarks = DifferingPlaces(FTask, FProduced, task->IsDiagonal(), FTint);
