@@ -33,8 +33,8 @@ QImage Enlarged(const std::optional<TOpgave>& plate)
     return img;
 }
 
-// The nine places a hole can take (the reference points of the plate's hole
-// grid, straight and diagonal) and the area any hole there covers.
+// The nine places a hole can take: the reference points of the plate's hole
+// grid, straight and diagonal.
 constexpr QPoint HoleCells[2][9] = {
     {{10, 10}, {29, 10}, {49, 10}, {10, 29}, {29, 29}, {49, 29}, {10, 49}, {29, 49}, {49, 49}},
     {{31, 5}, {18, 18}, {44, 18}, {5, 31}, {31, 31}, {58, 31}, {18, 44}, {44, 44}, {31, 58}}};
@@ -47,6 +47,7 @@ QPointF HoleMiddle(const QPoint& cell, bool diagonal)
     return QPointF(cell.x() + off, cell.y() + off) * TMagnifier::Grid;
 }
 
+// The ring around a hole place.
 QRect HoleArea(const QPoint& cell, bool diagonal)
 {
     const QPointF m = HoleMiddle(cell, diagonal);
