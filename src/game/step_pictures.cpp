@@ -7,6 +7,7 @@
 
 #include <QBuffer>
 #include <QEvent>
+#include <QTextDocument>
 #include <QToolTip>
 
 namespace {
@@ -50,8 +51,11 @@ void TStepPictures::Make()
         if (rec.Kind == mcNone)
             continue;
         plate.ApplyMachine(rec);
-        FTips[i] = PictureTip(plate, int(i) + 1);
+        // A tip the slot had already stays on top of the picture.
         FOwnTips[i] = FWindow.spContainer[i]->toolTip();
+        const QString& own = FOwnTips[i];
+        const QString ownHtml = Qt::mightBeRichText(own) ? own : own.toHtmlEscaped();
+        FTips[i] = (own.isEmpty() ? QString() : ownHtml + QStringLiteral("<br>")) + PictureTip(plate, int(i) + 1);
         FWindow.spContainer[i]->setToolTip(FTips[i]);
     }
     FShown = true;
