@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -21,15 +22,17 @@ constexpr int PictureW = 80 * TMagnifier::Grid;
 constexpr int PictureH = 81 * TMagnifier::Grid;
 constexpr int HintLine = 20;
 
-QImage Enlarged(const std::optional<TOpgave>& plate)
+// The plate 4x enlarged, drawn on a grid `scale` times finer again for a
+// screen of that pixel ratio.
+QImage Enlarged(const std::optional<TOpgave>& plate, int scale = 1)
 {
     if (!plate)
         return {};
     TOpgave copy;
     copy.Assign(*plate);
     copy.FLying = false;
-    QImage img = PlateImage(copy, true, TMagnifier::Grid, Background);
-    img.setDevicePixelRatio(1); // shown 4x, pixel for pixel
+    QImage img = PlateImage(copy, true, TMagnifier::Grid * scale, Background);
+    img.setDevicePixelRatio(scale); // shown 4x, pixel for pixel
     return img;
 }
 
@@ -120,6 +123,9 @@ TMagnifier::TMagnifier(QWidget* parent, const std::optional<TOpgave>& task, cons
     setAccessibleName(QStringLiteral("Forstørrelse"));
     FTask = Enlarged(task);
     FProduced = Enlarged(produced);
+    const int scale = parent ? std::max(1, int(std::ceil(parent->devicePixelRatioF()))) : 1;
+    FTaskShown = scale == 1 ? FTask : Enlarged(task, scale);
+    FProducedShown = scale == 1 ? FProduced : Enlarged(produced, scale);
     if (task && produced && produced->SameAs(*task)) {
         FSame = true;
     } else if (task && produced) {
@@ -149,7 +155,7 @@ void TMagnifier::paintEvent(QPaintEvent*)
         const QImage* picture;
         const char* title;
         const char* missing;
-    } sides[] = {{&FTask, "Opgaven", "Ingen opgave"}, {&FProduced, "Din plade", "Ingen plade endnu"}};
+    } sides[] = {{&FTaskShown, "Opgaven", "Ingen opgave"}, {&FProducedShown, "Din plade", "Ingen plade endnu"}};
     for (int i = 0; i < 2; ++i) {
         const QPoint at(Margin + i * (PictureW + Margin), Margin + Caption);
         p.setFont(caption);

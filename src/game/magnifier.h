@@ -37,8 +37,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    QImage FTask;
+    QImage FTask; // 4x; the marks are found on these
     QImage FProduced;
+    QImage FTaskShown; // as drawn on this screen
+    QImage FProducedShown;
     QVector<QRect> FMarks;
     QImage FTint;
     QStringList FHint;
