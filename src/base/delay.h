@@ -12,6 +12,12 @@ inline constexpr std::uint32_t MaxDelayMs = 60u * 60u * 1000u;
 // asked to quit.
 void Delay(std::uint32_t ms);
 
+// Scales every later wait (the fast run: 0.25; 1 is the normal pace). A wait
+// then takes its scaled share of the nominal ms + 1; the fractions of a tick
+// are carried over, so a chain of short waits keeps the scaled pace exactly.
+void SetDelayFactor(double factor);
+double DelayFactor();
+
 // Ends the program: every running and every later Delay returns at once, and
 // the event loops unwind with `exitCode`.
 void RequestQuit(int exitCode = 0);

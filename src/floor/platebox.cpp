@@ -3,6 +3,7 @@
 
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
 
 TPlateBox::TPlateBox(QWidget* parent, const QString& objectName)
@@ -35,4 +36,11 @@ void TPlateBox::contextMenuEvent(QContextMenuEvent* event)
     }
     event->accept();
     Q_EMIT ContextMenuRequested(this, event->globalPos());
+}
+
+void TPlateBox::mousePressEvent(QMouseEvent* event)
+{
+    QWidget::mousePressEvent(event);
+    if (event->button() == Qt::LeftButton)
+        Q_EMIT LeftClicked(this);
 }

@@ -29,10 +29,13 @@ public:
 
 Q_SIGNALS:
     void ContextMenuRequested(TPlateBox* sender, const QPoint& globalPos);
+    // A press of the left button on the box.
+    void LeftClicked(TPlateBox* sender);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     QImage FCanvas;

@@ -2,6 +2,8 @@
 // Binds the window's controls to the game flow's handlers.
 #include "game/braet.h"
 
+#include "game/feedback.h"
+
 #include <QAction>
 #include <QTimer>
 #include <QToolButton>
@@ -24,4 +26,5 @@ void TfmBraet::ConnectGame()
     connect(Vejledning1, &QAction::triggered, this, [this] { Vejledning1Click(); });
     connect(OmVorlen1, &QAction::triggered, this, [this] { OmVorlen1Click(); });
     connect(bbAfslut, &QToolButton::clicked, this, [this] { bbAfslutClick(); });
+    AttachFeedback(*this);
 }

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "game/fast_run.h"
+
+#include "game/braet.h"
+#include "base/delay.h"
+#include "shell/resources.h"
+
+#include <QFrame>
+#include <QShortcut>
+#include <QToolButton>
+
+TFastRun::TFastRun(TfmBraet& window) : QObject(&window)
+{
+    // Off at every start, whatever a previous window left.
+    SetDelayFactor(1.0);
+
+    bbHurtig = new QToolButton(window.paTool);
+    bbHurtig->setObjectName(QStringLiteral("bbHurtig"));
+    bbHurtig->setGeometry(196, 2, 36, 36);
+    bbHurtig->setCheckable(true);
+    bbHurtig->setToolTip(QStringLiteral("Hurtig kørsel (F6)"));
+    bbHurtig->setAccessibleName(QStringLiteral("Hurtig kørsel"));
+    bbHurtig->setFocusPolicy(Qt::NoFocus);
+    bbHurtig->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    const QIcon icon = LoadGlyph(QStringLiteral("bbHurtig"));
+    bbHurtig->setIcon(icon);
+    if (!icon.availableSizes().isEmpty())
+        bbHurtig->setIconSize(icon.availableSizes().first());
+    bbHurtig->show();
+
+    // Takes effect from the next wait, also in the middle of a run.
+    connect(bbHurtig, &QToolButton::toggled, this, [](bool on) { SetDelayFactor(on ? Factor : 1.0); });
+    auto* key = new QShortcut(QKeySequence(Qt::Key_F6), &window);
+    connect(key, &QShortcut::activated, bbHurtig, &QToolButton::toggle);
+}
+
+TFastRun::~TFastRun()
+{
+    SetDelayFactor(1.0);
+}

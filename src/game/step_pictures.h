@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What each machine did: after a run, a slot's tool tip (and its focus) shows
+// the plate as it left that machine, so a pupil can follow the line step by
+// step. The pictures are the model's results of the line's prefixes; a change
+// of the floor drops them with the run's result.
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <array>
+
+class TfmBraet;
+
+class TStepPictures : public QObject {
+    Q_OBJECT
+public:
+    explicit TStepPictures(TfmBraet& window);
+
+    // The tool tip of slot `index` (0..7) after the run; empty when none.
+    QString StepTip(int index) const { return FTips[std::size_t(index)]; }
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Make();
+    void Drop();
+    TfmBraet& FWindow;
+    std::array<QString, 8> FTips;
+    std::array<QString, 8> FOwnTips; // what the slots showed before
+    bool FShown = false;
+};

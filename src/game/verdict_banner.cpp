@@ -1,0 +1,144 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "game/verdict_banner.h"
+
+#include "game/braet.h"
+#include "model/plate_diff.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// On the roof, left of the lamps and above them; grows upwards with the
+// hint and leftwards with its longest line.
+constexpr int Right = 730;
+constexpr int MinWidth = 260;
+constexpr int Bottom = 134;
+constexpr int TitlePx = 22;
+constexpr int HintPx = 13;
+constexpr int Pad = 8;
+
+QFont BannerFont(const QWidget& w, int px, bool bold)
+{
+    QFont f = w.font();
+    f.setPixelSize(px);
+    f.setBold(bold);
+    return f;
+}
+
+void Star(QPainter& p, const QPointF& at, double radius, double turn)
+{
+    QPainterPath path;
+    for (int i = 0; i < 10; ++i) {
+        const double r = i % 2 ? radius * 0.45 : radius;
+        const double a = turn + M_PI * i / 5 - M_PI / 2;
+        const QPointF pt = at + QPointF(r * std::cos(a), r * std::sin(a));
+        if (i == 0)
+            path.moveTo(pt);
+        else
+            path.lineTo(pt);
+    }
+    path.closeSubpath();
+    p.setPen(QPen(QColor(0xb0, 0x70, 0x00), 1));
+    p.setBrush(QColor(0xff, 0xd2, 0x2e));
+    p.drawPath(path);
+}
+
+} // namespace
+
+TVerdictBanner::TVerdictBanner(TfmBraet& window) : QWidget(&window)
+{
+    setObjectName(QStringLiteral("VerdictBanner"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    hide();
+    FFrames.setInterval(40);
+    connect(&FFrames, &QTimer::timeout, this, [this] { Tick(); });
+
+    connect(&window, &TfmBraet::VerdictShown, this, [this, &window](TVerdict verdict) {
+        QStringList hint;
+        if (verdict == vdWrong && window.FProducedPlate && window.FTask)
+            hint = DifferenceHint(*window.FProducedPlate, *window.FTask);
+        Show(verdict, hint);
+    });
+    // The verdict belongs to the run's result.
+    connect(&window, &TBraetFloor::PlateCleared, this, &TVerdictBanner::Drop);
+    connect(&window, &TfmBraet::TaskChanged, this, &TVerdictBanner::Drop);
+}
+
+void TVerdictBanner::Show(TVerdict verdict, const QStringList& hint)
+{
+    FVerdict = verdict;
+    FTitle = verdict == vdRight ? QStringLiteral("Rigtigt!") : QStringLiteral("Prøv igen");
+    FHint = hint;
+    setAccessibleName((QStringList{FTitle} + FHint).join(QStringLiteral(". ")));
+    int width = MinWidth;
+    const QFontMetrics metrics(BannerFont(*this, HintPx, false));
+    for (const QString& line : FHint)
+        width = std::max(width, metrics.horizontalAdvance(line) + 4 * Pad);
+    const int height = Pad + TitlePx + 6 + int(FHint.size()) * (HintPx + 4) + Pad;
+    setGeometry(Right - width, Bottom - height, width, height);
+    FAge.start();
+    FFrames.start();
+    raise();
+    show();
+    update();
+}
+
+void TVerdictBanner::Drop()
+{
+    FFrames.stop();
+    hide();
+}
+
+void TVerdictBanner::Tick()
+{
+    if (FAge.elapsed() >= LifeMs)
+        Drop();
+    else
+        update();
+}
+
+void TVerdictBanner::paintEvent(QPaintEvent*)
+{
+    const qint64 age = FAge.isValid() ? FAge.elapsed() : 0;
+    const double fade = std::clamp(double(LifeMs - age) / FadeMs, 0.0, 1.0);
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setOpacity(fade);
+
+    const bool right = FVerdict == vdRight;
+    const QColor ink = right ? QColor(0x1e, 0x8c, 0x2d) : QColor(0xc8, 0x3c, 0x1e);
+    const QRectF panel = QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5);
+    p.setPen(QPen(ink, 3));
+    p.setBrush(QColor(0xff, 0xfb, 0xe8));
+    p.drawRoundedRect(panel, 10, 10);
+
+    p.setPen(ink);
+    p.setFont(BannerFont(*this, TitlePx, true));
+    const QRect titleRect(0, Pad, width(), TitlePx + 4);
+    p.drawText(titleRect, Qt::AlignCenter, FTitle);
+
+    p.setPen(QColor(0x30, 0x30, 0x30));
+    p.setFont(BannerFont(*this, HintPx, false));
+    int y = Pad + TitlePx + 6;
+    for (const QString& line : FHint) {
+        p.drawText(QRect(Pad, y, width() - 2 * Pad, HintPx + 4), Qt::AlignCenter, line);
+        y += HintPx + 4;
+    }
+
+    // A short celebration: stars twinkle in turn beside the title.
+    if (right && age < StarsMs) {
+        const double w = width();
+        const QPointF places[] = {{30, 14}, {w - 30, 14}, {62, 30}, {w - 62, 30}, {48, 8}, {w - 48, 8}};
+        for (int i = 0; i < 6; ++i) {
+            const double t = double(age - 120 * i) / (StarsMs - 120 * 5);
+            if (t <= 0 || t >= 1)
+                continue;
+            Star(p, places[i], 4 + 5 * std::sin(M_PI * t), t * M_PI);
+        }
+    }
+}

@@ -1,0 +1,170 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The feedback around a run: the fast run's timeline on the test clock, and a
+// wrong then a right answer with the banner, the magnifier and the pictures
+// of what each machine did.
+#include "game_support.h"
+
+#include "floor/hitarea.h"
+#include "floor/picturebox.h"
+#include "game/fast_run.h"
+#include "game/magnifier.h"
+#include "game/verdict_banner.h"
+#include "model/draw_plate.h"
+#include "base/delay.h"
+#include "support/recordingsound.h"
+#include "support/testclock.h"
+
+#include <QRegularExpression>
+#include <QShortcut>
+#include <QToolButton>
+#include <QToolTip>
+#include <QtTest>
+
+using namespace gametest;
+
+class TestFeedback : public QObject {
+    Q_OBJECT
+    TTestClock FClock;
+    TRecordingSound FSound;
+    std::unique_ptr<TfmBraet> W;
+
+    void NewWindow()
+    {
+        W.reset();
+        W = std::make_unique<TfmBraet>(&FSound);
+        W->FormActivate();
+    }
+
+    // Virtual milliseconds of one run.
+    std::uint32_t TimedRun()
+    {
+        const std::uint32_t start = FClock.Tick();
+        W->bbKoerPladeClick();
+        return FClock.Tick() - start;
+    }
+
+    // The picture in a slot's tool tip.
+    static QImage TipPicture(const QString& tip)
+    {
+        const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("base64,([A-Za-z0-9+/=]+)")).match(tip);
+        return m.hasMatch() ? QImage::fromData(QByteArray::fromBase64(m.captured(1).toLatin1()), "PNG") : QImage();
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        ClearQuitRequest();
+        NewWindow();
+    }
+    void cleanup()
+    {
+        FClock.OnWait = nullptr;
+        W.reset();
+    }
+
+    // Every wait of the run is four times shorter with the toggle on, also
+    // when it is switched on in the middle; off, the timeline is as before.
+    void fastRunTimeline()
+    {
+        auto* fast = W->findChild<TFastRun*>()->bbHurtig;
+        QCOMPARE(fast->toolTip(), QStringLiteral("Hurtig kørsel (F6)"));
+        QCOMPARE(fast->geometry(), QRect(196, 2, 36, 36));
+        auto* key = W->findChild<QShortcut*>();
+        QCOMPARE(key->key(), QKeySequence(Qt::Key_F6));
+
+        Put(*W, 1, mcRotate, 1);
+        Put(*W, 5, mcHoles, 2);
+        FClock.ClearWaits();
+        const std::uint32_t normal = TimedRun();
+        QCOMPARE(std::uint64_t(normal), FClock.TotalWaited() + FClock.Waits().size());
+
+        Q_EMIT key->activated();
+        QVERIFY(fast->isChecked());
+        QVERIFY(qAbs(int(TimedRun()) * 4 - int(normal)) <= 4);
+
+        Q_EMIT key->activated();
+        QCOMPARE(TimedRun(), normal);
+
+        // Switched on during the 500 ms the blank plate stands.
+        FClock.OnWait = [&](std::size_t i) {
+            if (i == 0)
+                fast->click();
+        };
+        FClock.ClearWaits();
+        QVERIFY(qAbs(int(TimedRun()) - (501 + (int(normal) - 501) / 4)) <= 2);
+        FClock.OnWait = nullptr;
+
+        // Off at every start.
+        NewWindow();
+        QVERIFY(!W->findChild<TFastRun*>()->bbHurtig->isChecked());
+        QCOMPARE(DelayFactor(), 1.0);
+    }
+
+    // Round holes over square ones where the task has round holes alone.
+    void wrongThenRight()
+    {
+        W->show();
+        W->FTask = std::make_unique<TOpgave>();
+        W->FTask->Reset();
+        W->FTask->AddHoles(0, 3);
+        W->ShowTaskBox();
+        Put(*W, 1, mcHoles, 5);
+        Put(*W, 2, mcHoles, 2);
+        W->bbKoerPladeClick();
+        QCOMPARE(W->FVerdict, vdWrong);
+
+        auto* banner = W->findChild<TVerdictBanner*>();
+        QVERIFY(banner->isVisible());
+        QCOMPARE(banner->Title(), QStringLiteral("Prøv igen"));
+        QCOMPARE(banner->Hint(), QStringList{QStringLiteral("Der er både runde og firkantede huller")});
+        QVERIFY(banner->geometry().bottom() < W->imRoedTaend->y());
+
+        // Slot 1's picture is the plate after the square holes alone.
+        TOpgave squares;
+        squares.Reset();
+        squares.AddHoles(1, 3);
+        const QImage tip = TipPicture(W->spContainer[0]->toolTip());
+        QVERIFY(W->spContainer[0]->toolTip().contains(QStringLiteral("maskine 1")));
+        QCOMPARE(tip.convertToFormat(QImage::Format_RGB32),
+                 PlateImage(squares, true, 1, tip.pixelColor(0, 0)).convertToFormat(QImage::Format_RGB32));
+        QVERIFY(!TipPicture(W->spContainer[1]->toolTip()).isNull());
+        QVERIFY(W->spContainer[2]->toolTip().isEmpty());
+        // Focus shows it as pointing does.
+        QFocusEvent focus(QEvent::FocusIn);
+        QApplication::sendEvent(W->spContainer[1], &focus);
+        QCOMPARE(QToolTip::text(), W->spContainer[1]->toolTip());
+
+        // With a tool chosen a click on the plate opens nothing; without, the
+        // magnifier marks the three holes, and Esc closes it.
+        auto* link = W->findChild<TMagnifierLink*>();
+        W->sbHuller->setChecked(true);
+        QTest::mouseClick(W->FPlateBox, Qt::LeftButton);
+        QVERIFY(!link->Shown());
+        W->sbHuller->setChecked(false);
+        QTest::mouseClick(W->FPlateBox, Qt::LeftButton);
+        QPointer<TMagnifier> magnifier = link->Shown();
+        QVERIFY(magnifier && magnifier->isVisible());
+        QCOMPARE(magnifier->Marks().size(), 3);
+        QVERIFY(magnifier->Tint().isNull()); // no stripe differs
+        for (const QRect& mark : magnifier->Marks())
+            QCOMPARE(mark.center().y() / TMagnifier::Grid, 36); // the middle row of holes
+        QTest::keyClick(magnifier, Qt::Key_Escape);
+        QVERIFY(!magnifier || !magnifier->isVisible());
+
+        // A change of the floor drops the pictures and the banner.
+        TSettingSelector* selector = W->cbSetting[0];
+        selector->setCurrentIndex(2);
+        W->cbSettingChange(selector);
+        QVERIFY(W->spContainer[0]->toolTip().isEmpty());
+        QVERIFY(!banner->isVisible());
+
+        W->bbKoerPladeClick();
+        QCOMPARE(W->FVerdict, vdRight);
+        QVERIFY(banner->isVisible());
+        QCOMPARE(banner->Title(), QStringLiteral("Rigtigt!"));
+        QVERIFY(banner->Hint().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestFeedback)
+#include "test_feedback.moc"

@@ -1,0 +1,141 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The feedback around a run on the real clock: times the empty floor with the
+// fast run off and on, then saves pictures of a wrong and a right answer (the
+// banner, the magnifier, a slot's step picture).
+// Usage: vorlen-feedback-shot <output folder>   (under xvfb-run)
+#include "floor/hitarea.h"
+#include "floor/platebox.h"
+#include "floor/settingselector.h"
+#include "game/braet.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QHelpEvent>
+#include <QScreen>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest/QTest>
+
+#include <cstdio>
+
+namespace {
+
+QString gFolder;
+TfmBraet* gWindow = nullptr;
+
+void Shot(const QString& name)
+{
+    QGuiApplication::primaryScreen()->grabWindow(0).save(QDir(gFolder).filePath(name + QStringLiteral(".png")));
+}
+
+void Choose(int slot, int item);
+
+void Place(int slot, QToolButton* tool, int item)
+{
+    TfmBraet& w = *gWindow;
+    if (!tool->isChecked())
+        QTest::mouseClick(tool, Qt::LeftButton);
+    QTest::mouseClick(w.spContainer[std::size_t(slot - 1)], Qt::LeftButton, {}, QPoint(40, 10));
+    QTest::mouseClick(tool, Qt::LeftButton); // the tool down again
+    Choose(slot, item);
+}
+
+qint64 TimedRun()
+{
+    QElapsedTimer timer;
+    timer.start();
+    QTest::mouseClick(gWindow->bbKoerPlade, Qt::LeftButton);
+    return timer.elapsed();
+}
+
+void Play()
+{
+    TfmBraet& w = *gWindow;
+    QTest::qWait(300);
+    w.activateWindow();
+    QTest::qWait(300);
+    auto* fast = w.findChild<QToolButton*>(QStringLiteral("bbHurtig"));
+
+    const qint64 off1 = TimedRun();
+    const qint64 off2 = TimedRun();
+    QTest::keyClick(&w, Qt::Key_F6);
+    const bool onAfterKey = fast->isChecked();
+    const qint64 on1 = TimedRun();
+    const qint64 on2 = TimedRun();
+    QTest::keyClick(&w, Qt::Key_F6);
+    const qint64 off3 = TimedRun();
+    std::printf("empty floor, fast off: %lld %lld ms; fast on (F6 %s): %lld %lld ms; off again: %lld ms\n",
+                (long long)off1, (long long)off2, onAfterKey ? "checked it" : "did not check it", (long long)on1,
+                (long long)on2, (long long)off3);
+
+    // The task: three round holes; the pupil punches square ones first.
+    fast->click();
+    Place(1, w.sbHuller, 2);
+    TimedRun();
+    QTest::mouseClick(w.bbOverfoerPlade, Qt::LeftButton);
+    Place(1, w.sbHuller, 5);
+    Place(2, w.sbHuller, 2);
+    TimedRun();
+    QTest::qWait(300);
+    Shot(QStringLiteral("01-wrong-banner"));
+
+    QTest::mouseClick(w.FPlateBox, Qt::LeftButton, {}, QPoint(40, 40));
+    QTest::qWait(300);
+    Shot(QStringLiteral("02-wrong-magnifier"));
+    if (QWidget* popup = QApplication::activePopupWidget())
+        QTest::keyClick(popup, Qt::Key_Escape);
+    QTest::qWait(200);
+
+    THitArea* slot2 = w.spContainer[1];
+    QHelpEvent tip(QEvent::ToolTip, QPoint(40, 40), slot2->mapToGlobal(QPoint(40, 40)));
+    QApplication::sendEvent(slot2, &tip);
+    QTest::qWait(400);
+    Shot(QStringLiteral("03-step-picture"));
+
+    // Round holes first after all: right.
+    Choose(1, 2);
+    TimedRun();
+    QTest::qWait(350);
+    Shot(QStringLiteral("04-right-banner"));
+    QTest::qWait(3500);
+    Shot(QStringLiteral("05-after-blinking"));
+    QTest::mouseClick(w.FTaskBox, Qt::LeftButton, {}, QPoint(40, 40));
+    QTest::qWait(300);
+    Shot(QStringLiteral("06-right-magnifier"));
+    if (QWidget* popup = QApplication::activePopupWidget())
+        QTest::keyClick(popup, Qt::Key_Escape);
+
+    // A turn and a stripe too many: both named, the stripe ringed.
+    Place(3, w.sbDrejer, 1);
+    Place(4, w.sbStriber, 2);
+    TimedRun();
+    QTest::qWait(300);
+    Shot(QStringLiteral("07-stripe-banner"));
+    QTest::mouseClick(w.FPlateBox, Qt::LeftButton, {}, QPoint(40, 40));
+    QTest::qWait(300);
+    Shot(QStringLiteral("08-stripe-magnifier"));
+    std::fflush(stdout);
+    QApplication::exit(0);
+}
+
+void Choose(int slot, int item)
+{
+    TSettingSelector* selector = gWindow->cbSetting[std::size_t(slot - 1)];
+    selector->setCurrentIndex(item);
+    Q_EMIT selector->Chosen(selector);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    gFolder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
+    QDir().mkpath(gFolder);
+    TfmBraet window;
+    gWindow = &window;
+    window.show();
+    QTimer::singleShot(0, [] { Play(); });
+    return app.exec();
+}
