@@ -2,6 +2,9 @@
 // Binds the window's controls to the game flow's handlers.
 #include "game/braet.h"
 
+#include "game/keys.h"
+#include "game/screen_reader.h"
+
 #include <QAction>
 #include <QTimer>
 #include <QToolButton>
@@ -24,4 +27,8 @@ void TfmBraet::ConnectGame()
     connect(Vejledning1, &QAction::triggered, this, [this] { Vejledning1Click(); });
     connect(OmVorlen1, &QAction::triggered, this, [this] { OmVorlen1Click(); });
     connect(bbAfslut, &QToolButton::clicked, this, [this] { bbAfslutClick(); });
+
+    // The keyboard and the screen reader.
+    new TKeys(*this);
+    new TScreenReader(*this);
 }

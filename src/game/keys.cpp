@@ -1,0 +1,156 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "game/keys.h"
+
+#include "floor/focus_mark.h"
+#include "floor/hitarea.h"
+#include "floor/settingselector.h"
+#include "floor/tab_order.h"
+#include "game/braet.h"
+#include "shell/helpwindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QShortcut>
+#include <QToolButton>
+
+TKeys::TKeys(TfmBraet& window) : QObject(&window), FWindow(window)
+{
+    FMark = new TFocusMark(&window);
+    TfmBraet* w = &window;
+    const auto click = [](QToolButton* button) { return [button] { button->click(); }; };
+
+    AddShortcut(QKeySequence(Qt::Key_F5), click(w->bbKoerPlade));
+    AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), click(w->bbKoerPlade));
+    AddShortcut(QKeySequence(Qt::Key_F1), [w] { w->Vejledning1->trigger(); });
+    // As the task menu's items: they do nothing without a task.
+    AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), [w] { w->Udskriv1->trigger(); });
+    AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_C), [w] { w->Kopiertilklippebordet1->trigger(); });
+    AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_1), click(w->bbLet));
+    AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_2), click(w->bbMiddel));
+    AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_3), click(w->bbSvaer));
+    AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), click(w->bbOverfoerPlade));
+    AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete), click(w->bbNulstilOpgave));
+    // A close request like any other: it asks "Luk?". Without a window
+    // manager Alt+F4 reaches the program itself.
+    AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), click(w->bbAfslut));
+    AddShortcut(QKeySequence(Qt::ALT | Qt::Key_F4), click(w->bbAfslut));
+    for (int n = 1; n <= 5; ++n) {
+        const auto digit = Qt::Key(Qt::Key_0 + n);
+        AddShortcut(QKeySequence(digit), [this, n] { ChooseTool(n); });
+        AddShortcut(QKeySequence(QKeyCombination(Qt::KeypadModifier, digit)), [this, n] { ChooseTool(n); });
+    }
+    connect(w->Vejledning1, &QAction::triggered, this, [this] { EscClosesHelp(); });
+
+    for (THitArea* slot : w->spContainer)
+        slot->installEventFilter(this);
+    window.installEventFilter(this);
+    NameKeysInToolTips();
+    Refresh();
+}
+
+void TKeys::AddShortcut(const QKeySequence& key, const std::function<void()>& action)
+{
+    auto* shortcut = new QShortcut(key, &FWindow);
+    shortcut->setAutoRepeat(false);
+    connect(shortcut, &QShortcut::activated, this, action);
+}
+
+void TKeys::NameKeysInToolTips()
+{
+    TfmBraet& w = FWindow;
+    const std::pair<QToolButton*, const char*> keys[] = {
+        {w.bbLet, "Ctrl+1"},       {w.bbMiddel, "Ctrl+2"},          {w.bbSvaer, "Ctrl+3"},
+        {w.bbCopy, "Ctrl+C"},      {w.bbPrint, "Ctrl+P"},           {w.bbHelp, "F1: Vejledning"},
+        {w.bbAfslut, "Ctrl+Q"},    {w.bbKoerPlade, "F5"},           {w.bbNulstilOpgave, "Ctrl+Delete"},
+        {w.bbOverfoerPlade, "Ctrl+T"}, {w.sbHuller, "1"},           {w.sbDrejer, "2"},
+        {w.sbStriber, "3"},        {w.sbTraek, "4"},                {w.sbSkub, "5"},
+    };
+    for (const auto& [button, key] : keys)
+        button->setToolTip(button->toolTip() + QStringLiteral(" (") + QString::fromLatin1(key) + QLatin1Char(')'));
+}
+
+// The Tab order and the focus mark's targets; run again when the window is
+// shown, so that controls added after start-up are included.
+void TKeys::Refresh()
+{
+    BuildTabOrder(FWindow);
+    for (QWidget* w : PictureOrder(FWindow)) {
+        if (qobject_cast<QToolButton*>(w))
+            FMark->AddTarget(w);
+    }
+    for (std::size_t i = 0; i < FWindow.spContainer.size(); ++i)
+        FMark->AddTarget(FWindow.spContainer[i], FWindow.cbSetting[i]);
+}
+
+void TKeys::ChooseTool(int number)
+{
+    QToolButton* const tools[] = {FWindow.sbHuller, FWindow.sbDrejer, FWindow.sbStriber, FWindow.sbTraek,
+                                  FWindow.sbSkub};
+    if (number < 1 || number > 5)
+        return;
+    tools[number - 1]->click();
+    THitArea* slot = FWindow.spContainer[std::size_t(FLastSlot)];
+    if (slot->isVisible())
+        slot->setFocus(Qt::ShortcutFocusReason);
+}
+
+bool TKeys::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == &FWindow) {
+        if (event->type() == QEvent::Show)
+            Refresh();
+        return false;
+    }
+    for (std::size_t i = 0; i < FWindow.spContainer.size(); ++i) {
+        if (watched != FWindow.spContainer[i])
+            continue;
+        if (event->type() == QEvent::FocusIn)
+            FLastSlot = int(i);
+        else if (event->type() == QEvent::KeyPress)
+            return SlotKey(int(i), *static_cast<QKeyEvent*>(event));
+        return false;
+    }
+    return false;
+}
+
+bool TKeys::SlotKey(int index, QKeyEvent& key)
+{
+    const Qt::KeyboardModifiers mods = key.modifiers() & ~Qt::KeypadModifier;
+    if (mods != Qt::NoModifier)
+        return false;
+    THitArea* const slot = FWindow.spContainer[std::size_t(index)];
+    switch (key.key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // Exactly a press on the hit area.
+        FWindow.spContainer8MouseDown(slot);
+        return true;
+    case Qt::Key_Left:
+    case Qt::Key_Right: {
+        const int next = index + (key.key() == Qt::Key_Left ? -1 : 1);
+        if (next >= 0 && next < int(FWindow.spContainer.size()))
+            FWindow.spContainer[std::size_t(next)]->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        // The selector's own keys, as if it had the focus.
+        QCoreApplication::sendEvent(FWindow.cbSetting[std::size_t(index)], &key);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TKeys::EscClosesHelp()
+{
+    auto* help = FWindow.findChild<THelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!help || help->findChild<QShortcut*>(QStringLiteral("EscCloses")))
+        return;
+    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), help);
+    esc->setObjectName(QStringLiteral("EscCloses"));
+    connect(esc, &QShortcut::activated, help, &QWidget::close);
+}
