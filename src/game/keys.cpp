@@ -12,7 +12,6 @@
 #include <QApplication>
 #include <QFrame>
 #include <QKeyEvent>
-#include <QShortcut>
 #include <QToolButton>
 
 TKeys::TKeys(TfmBraet& window) : QObject(&window), FWindow(window)
@@ -41,20 +40,56 @@ TKeys::TKeys(TfmBraet& window) : QObject(&window), FWindow(window)
         AddShortcut(QKeySequence(digit), [this, n] { ChooseTool(n); });
         AddShortcut(QKeySequence(QKeyCombination(Qt::KeypadModifier, digit)), [this, n] { ChooseTool(n); });
     }
-    connect(w->Vejledning1, &QAction::triggered, this, [this] { EscClosesHelp(); });
 
     for (THitArea* slot : w->spContainer)
         slot->installEventFilter(this);
     window.installEventFilter(this);
+    qApp->installEventFilter(this);
     NameKeysInToolTips();
     Refresh();
 }
 
 void TKeys::AddShortcut(const QKeySequence& key, const std::function<void()>& action)
 {
-    auto* shortcut = new QShortcut(key, &FWindow);
-    shortcut->setAutoRepeat(false);
-    connect(shortcut, &QShortcut::activated, this, action);
+    FShortcuts.push_back({key[0], action});
+}
+
+// The window's keys are looked up here rather than through QShortcut: a
+// shortcut waits for its window to be the active one, which a window without
+// a window manager does not become again after a question has closed, while
+// the keys themselves still arrive.
+bool TKeys::WindowKey(QObject* receiver, QKeyEvent& key)
+{
+    auto* widget = qobject_cast<QWidget*>(receiver);
+    if (!widget)
+        return false;
+    if (auto* help = qobject_cast<THelpWindow*>(widget->window());
+        help && help->parentWidget() == &FWindow && key.key() == Qt::Key_Escape) {
+        help->close();
+        return true;
+    }
+    if (widget->window() != &FWindow)
+        return false;
+    Qt::KeyboardModifiers mods = key.modifiers();
+    if (!(mods & Qt::KeypadModifier) || key.key() < Qt::Key_0 || key.key() > Qt::Key_9)
+        mods &= ~Qt::KeypadModifier;
+    const QKeyCombination pressed(mods, Qt::Key(key.key()));
+    for (const auto& [combination, action] : FShortcuts) {
+        if (combination == pressed) {
+            if (!key.isAutoRepeat())
+                action();
+            return true;
+        }
+    }
+    // Enter on a focused picture button presses it, as Space does.
+    auto* button = qobject_cast<QToolButton*>(widget);
+    if (button && button->hasFocus() && mods == Qt::NoModifier
+        && (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter)) {
+        if (!key.isAutoRepeat())
+            button->click();
+        return true;
+    }
+    return false;
 }
 
 void TKeys::NameKeysInToolTips()
@@ -98,6 +133,8 @@ void TKeys::ChooseTool(int number)
 
 bool TKeys::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::KeyPress && WindowKey(watched, *static_cast<QKeyEvent*>(event)))
+        return true;
     if (watched == &FWindow) {
         if (event->type() == QEvent::Show)
             Refresh();
@@ -143,14 +180,4 @@ bool TKeys::SlotKey(int index, QKeyEvent& key)
     default:
         return false;
     }
-}
-
-void TKeys::EscClosesHelp()
-{
-    auto* help = FWindow.findChild<THelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
-    if (!help || help->findChild<QShortcut*>(QStringLiteral("EscCloses")))
-        return;
-    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), help);
-    esc->setObjectName(QStringLiteral("EscCloses"));
-    connect(esc, &QShortcut::activated, help, &QWidget::close);
 }

@@ -6,9 +6,12 @@
 // of the run and the slide hold for the keys as well.
 #pragma once
 
+#include <QKeyCombination>
 #include <QObject>
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 class TfmBraet;
 class TFocusMark;
@@ -33,9 +36,10 @@ private:
     void AddShortcut(const QKeySequence& key, const std::function<void()>& action);
     void NameKeysInToolTips();
     void Refresh();
+    bool WindowKey(QObject* receiver, QKeyEvent& key);
     bool SlotKey(int index, QKeyEvent& key);
-    void EscClosesHelp();
     TfmBraet& FWindow;
     TFocusMark* FMark = nullptr;
     int FLastSlot = 0;
+    std::vector<std::pair<QKeyCombination, std::function<void()>>> FShortcuts;
 };
