@@ -70,6 +70,11 @@ bool TKeys::WindowKey(QObject* receiver, QKeyEvent& key)
     }
     if (widget->window() != &FWindow)
         return false;
+    // Without a window manager nobody makes the window active again after a
+    // question has closed; the keys still come, so the window takes them as
+    // a sign to become active (focus changes and the focus mark need it).
+    if (!FWindow.isActiveWindow())
+        FWindow.activateWindow();
     Qt::KeyboardModifiers mods = key.modifiers();
     if (!(mods & Qt::KeypadModifier) || key.key() < Qt::Key_0 || key.key() > Qt::Key_9)
         mods &= ~Qt::KeypadModifier;
@@ -126,6 +131,10 @@ void TKeys::ChooseTool(int number)
     if (number < 1 || number > 5)
         return;
     tools[number - 1]->click();
+    // The window's focus child counts even while the window is not active.
+    for (std::size_t i = 0; i < FWindow.spContainer.size(); ++i)
+        if (FWindow.focusWidget() == FWindow.spContainer[i])
+            FLastSlot = int(i);
     THitArea* slot = FWindow.spContainer[std::size_t(FLastSlot)];
     if (slot->isVisible())
         slot->setFocus(Qt::ShortcutFocusReason);
@@ -136,8 +145,13 @@ bool TKeys::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::KeyPress && WindowKey(watched, *static_cast<QKeyEvent*>(event)))
         return true;
     if (watched == &FWindow) {
-        if (event->type() == QEvent::Show)
+        if (event->type() == QEvent::Show) {
             Refresh();
+            // The window starts with the first control of the tool bar, where
+            // Tab would begin.
+            if (!FWindow.focusWidget())
+                PictureOrder(FWindow).first()->setFocus(Qt::OtherFocusReason);
+        }
         return false;
     }
     for (std::size_t i = 0; i < FWindow.spContainer.size(); ++i) {
