@@ -176,8 +176,10 @@ bool TKeys::SlotKey(int index, QKeyEvent& key)
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        // Exactly a press on the hit area.
-        FWindow.spContainer8MouseDown(slot);
+        // Exactly a press on the hit area; a held key is one press, not a
+        // stream of them (a held remove key would empty the line).
+        if (!key.isAutoRepeat())
+            FWindow.spContainer8MouseDown(slot);
         return true;
     case Qt::Key_Left:
     case Qt::Key_Right: {
