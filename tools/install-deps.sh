@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev qt6-translations-l10n qt6-svg-dev
   libgif-dev libxkbcommon-dev
   fonts-liberation2 fonts-dejavu-core
-  xvfb xauth imagemagick poppler-utils
+  xvfb xauth imagemagick poppler-utils xdotool
   desktop-file-utils appstream dpkg-dev file
 )
 

@@ -49,6 +49,8 @@ void TVerdictStatus::Say(const QString& text)
 
 void TVerdictStatus::Clear()
 {
+    if (isHidden() && accessibleName().isEmpty())
+        return;
     hide();
     setAccessibleName(QString());
 }
