@@ -27,13 +27,21 @@ TFocusMark::TFocusMark(QWidget* window) : QWidget(window), FWindow(window)
 
 void TFocusMark::AddTarget(QWidget* target, QWidget* alsoAround)
 {
+    const bool known = FTargets.count(target) > 0;
     FTargets[target] = alsoAround;
-    connect(target, &QObject::destroyed, this, [this, target] { FTargets.erase(target); });
+    if (!known)
+        connect(target, &QObject::destroyed, this, [this, target] { FTargets.erase(target); });
 }
 
 bool TFocusMark::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
+    // A windowed control raised over the mark (the game does that whenever a
+    // lamp or the plate moves) would hide its inner edge.
+    if (type == QEvent::ZOrderChange && watched == FMarked && isVisible()) {
+        raise();
+        return false;
+    }
     if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride && type != QEvent::MouseButtonPress)
         return false;
     auto* widget = qobject_cast<QWidget*>(watched);

@@ -120,8 +120,12 @@ void TKeys::Refresh()
         if (qobject_cast<QToolButton*>(w))
             FMark->AddTarget(w);
     }
-    for (std::size_t i = 0; i < FWindow.spContainer.size(); ++i)
+    for (std::size_t i = 0; i < FWindow.spContainer.size(); ++i) {
         FMark->AddTarget(FWindow.spContainer[i], FWindow.cbSetting[i]);
+        // An empty slot's selector shows no item, so without the mark its
+        // focus could not be seen.
+        FMark->AddTarget(FWindow.cbSetting[i]);
+    }
 }
 
 void TKeys::ChooseTool(int number)
