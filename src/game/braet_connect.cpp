@@ -3,6 +3,8 @@
 #include "game/braet.h"
 
 #include "game/feedback.h"
+#include "game/keys.h"
+#include "game/screen_reader.h"
 
 #include <QAction>
 #include <QTimer>
@@ -27,4 +29,8 @@ void TfmBraet::ConnectGame()
     connect(OmVorlen1, &QAction::triggered, this, [this] { OmVorlen1Click(); });
     connect(bbAfslut, &QToolButton::clicked, this, [this] { bbAfslutClick(); });
     AttachFeedback(*this);
+
+    // The keyboard and the screen reader.
+    new TKeys(*this);
+    new TScreenReader(*this);
 }

@@ -4,6 +4,7 @@
 #include "game/braet.h"
 #include "support/dialogs.h"
 
+#include "floor/hitarea.h"
 #include "floor/picturebox.h"
 #include "floor/settingselector.h"
 #include "shell/about.h"
@@ -95,37 +96,41 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("hint");
-        const char* rows[][2] = {
-            {"bbLet", "Let opgave"},
-            {"bbMiddel", "Middelsvær opgave"},
-            {"bbSvaer", "Svær opgave"},
-            {"bbCopy", "Kopier opgave til klippebordet"},
-            {"bbPrint", "Udskriv opgave"},
-            {"bbSound", "Lyd til"},
-            {"bbPrinterSetup", "Printer opsætning"},
-            {"bbHelp", "Hjælp & Om Vorlen"},
-            {"bbAfslut", "Luk Vorlen"},
-            {"bbKoerPlade", "Kør pladen gennem fabrikken"},
-            {"bbNulstilOpgave", "Slet opgaven"},
-            {"bbOverfoerPlade", "Gør pladen til en opgave"},
-            {"sbHuller", "Hullemaskine"},
-            {"sbDrejer", "Drejemaskine"},
-            {"sbStriber", "Stregemaskine"},
-            {"sbTraek", "Fjern maskine"},
-            {"sbSkub", "Skub maskiner"},
+        QTest::addColumn<QString>("key");
+        const char* rows[][3] = {
+            {"bbLet", "Let opgave", "Ctrl+1"},
+            {"bbMiddel", "Middelsvær opgave", "Ctrl+2"},
+            {"bbSvaer", "Svær opgave", "Ctrl+3"},
+            {"bbCopy", "Kopier opgave til klippebordet", "Ctrl+C"},
+            {"bbPrint", "Udskriv opgave", "Ctrl+P"},
+            {"bbSound", "Lyd til", ""},
+            {"bbPrinterSetup", "Printer opsætning", ""},
+            {"bbHelp", "Hjælp & Om Vorlen", "F1: Vejledning"},
+            {"bbAfslut", "Luk Vorlen", "Ctrl+Q"},
+            {"bbKoerPlade", "Kør pladen gennem fabrikken", "F5"},
+            {"bbNulstilOpgave", "Slet opgaven", "Ctrl+Delete"},
+            {"bbOverfoerPlade", "Gør pladen til en opgave", "Ctrl+T"},
+            {"sbHuller", "Hullemaskine", "1"},
+            {"sbDrejer", "Drejemaskine", "2"},
+            {"sbStriber", "Stregemaskine", "3"},
+            {"sbTraek", "Fjern maskine", "4"},
+            {"sbSkub", "Skub maskiner", "5"},
         };
         for (const auto& row : rows)
-            QTest::newRow(row[0]) << QString::fromLatin1(row[0]) << QString::fromUtf8(row[1]);
+            QTest::newRow(row[0]) << QString::fromLatin1(row[0]) << QString::fromUtf8(row[1])
+                                  << QString::fromLatin1(row[2]);
     }
     void toolTipsAndAccessibleNames()
     {
         QFETCH(QString, name);
         QFETCH(QString, hint);
+        QFETCH(QString, key);
         TRecordingSound sound;
         TfmBraet w(&sound);
         auto* button = w.findChild<QToolButton*>(name);
         QVERIFY(button);
-        QCOMPARE(button->toolTip(), hint);
+        // The tool tip names the button's key.
+        QCOMPARE(button->toolTip(), key.isEmpty() ? hint : hint + QStringLiteral(" (") + key + QLatin1Char(')'));
         QCOMPARE(button->accessibleName(), hint);
         QVERIFY(button->text().isEmpty() || button->toolButtonStyle() == Qt::ToolButtonIconOnly);
     }
@@ -135,14 +140,22 @@ private Q_SLOTS:
         TShownWindow shown;
         TfmBraet& w = shown.window;
         QVERIFY(shown.Show());
-        QList<QWidget*> expected{w.bbPrinterSetup, w.bbKoerPlade, w.bbNulstilOpgave, w.bbOverfoerPlade};
-        for (TSettingSelector* selector : w.cbSetting)
-            expected.append(selector);
+        // Picture order: the tool bar from left to right, the palette, the
+        // run and task buttons (before the selectors, as they always were),
+        // each slot with its selector.
+        auto* hare = w.findChild<QToolButton*>(QStringLiteral("bbHurtig"));
+        QVERIFY(hare);
+        QList<QWidget*> expected{w.bbLet,   w.bbMiddel, w.bbSvaer, hare, w.bbSound,
+                                 w.bbPrinterSetup, w.bbHelp, w.bbAfslut};
+        expected << w.sbHuller << w.sbDrejer << w.sbStriber << w.sbTraek << w.sbSkub;
+        expected << w.bbKoerPlade << w.bbNulstilOpgave << w.bbOverfoerPlade;
+        for (std::size_t i = 0; i < w.cbSetting.size(); ++i)
+            expected << w.spContainer[i] << w.cbSetting[i];
 
         // Walk the focus chain once round from the printer button and keep
         // what Tab can reach.
         QList<QWidget*> reached;
-        QWidget* start = w.bbPrinterSetup;
+        QWidget* start = w.bbLet;
         QWidget* current = start;
         do {
             if (current->window() == &w && current->isVisibleTo(&w) && current->isEnabled()
@@ -159,8 +172,8 @@ private Q_SLOTS:
         QCOMPARE(got, want);
 
         // And the real key presses go the same way.
-        w.bbPrinterSetup->setFocus();
-        QCOMPARE(QApplication::focusWidget(), w.bbPrinterSetup);
+        w.bbLet->setFocus();
+        QCOMPARE(QApplication::focusWidget(), w.bbLet);
         for (qsizetype i = 1; i < expected.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), expected.at(i));

@@ -1,0 +1,203 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "game/keys.h"
+
+#include "floor/focus_mark.h"
+#include "floor/hitarea.h"
+#include "floor/settingselector.h"
+#include "floor/tab_order.h"
+#include "game/braet.h"
+#include "shell/helpwindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QToolButton>
+
+TKeys::TKeys(TfmBraet& window) : QObject(&window), FWindow(window)
+{
+    FMark = new TFocusMark(&window);
+    TfmBraet* w = &window;
+    const auto click = [](QToolButton* button) { return [button] { button->click(); }; };
+
+    AddShortcut(QKeySequence(Qt::Key_F5), click(w->bbKoerPlade));
+    AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), click(w->bbKoerPlade));
+    AddShortcut(QKeySequence(Qt::Key_F1), [w] { w->Vejledning1->trigger(); });
+    // As the task menu's items: they do nothing without a task.
+    AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), [w] { w->Udskriv1->trigger(); });
+    AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_C), [w] { w->Kopiertilklippebordet1->trigger(); });
+    AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_1), click(w->bbLet));
+    AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_2), click(w->bbMiddel));
+    AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_3), click(w->bbSvaer));
+    AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), click(w->bbOverfoerPlade));
+    AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete), click(w->bbNulstilOpgave));
+    // A close request like any other: it asks "Luk?". Without a window
+    // manager Alt+F4 reaches the program itself.
+    AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), click(w->bbAfslut));
+    AddShortcut(QKeySequence(Qt::ALT | Qt::Key_F4), click(w->bbAfslut));
+    for (int n = 1; n <= 5; ++n) {
+        const auto digit = Qt::Key(Qt::Key_0 + n);
+        AddShortcut(QKeySequence(digit), [this, n] { ChooseTool(n); });
+        AddShortcut(QKeySequence(QKeyCombination(Qt::KeypadModifier, digit)), [this, n] { ChooseTool(n); });
+    }
+
+    for (THitArea* slot : w->spContainer)
+        slot->installEventFilter(this);
+    window.installEventFilter(this);
+    qApp->installEventFilter(this);
+    NameKeysInToolTips();
+    Refresh();
+}
+
+void TKeys::AddShortcut(const QKeySequence& key, const std::function<void()>& action)
+{
+    FShortcuts.push_back({key[0], action});
+}
+
+// The window's keys are looked up here rather than through QShortcut: a
+// shortcut waits for its window to be the active one, which a window without
+// a window manager does not become again after a question has closed, while
+// the keys themselves still arrive.
+bool TKeys::WindowKey(QObject* receiver, QKeyEvent& key)
+{
+    auto* widget = qobject_cast<QWidget*>(receiver);
+    if (!widget)
+        return false;
+    if (auto* help = qobject_cast<THelpWindow*>(widget->window());
+        help && help->parentWidget() == &FWindow && key.key() == Qt::Key_Escape) {
+        help->close();
+        return true;
+    }
+    if (widget->window() != &FWindow)
+        return false;
+    // Without a window manager nobody makes the window active again after a
+    // question has closed; the keys still come, so the window takes them as
+    // a sign to become active (focus changes and the focus mark need it).
+    if (!FWindow.isActiveWindow())
+        FWindow.activateWindow();
+    Qt::KeyboardModifiers mods = key.modifiers();
+    if (!(mods & Qt::KeypadModifier) || key.key() < Qt::Key_0 || key.key() > Qt::Key_9)
+        mods &= ~Qt::KeypadModifier;
+    const QKeyCombination pressed(mods, Qt::Key(key.key()));
+    for (const auto& [combination, action] : FShortcuts) {
+        if (combination == pressed) {
+            if (!key.isAutoRepeat())
+                action();
+            return true;
+        }
+    }
+    // Enter on a focused picture button presses it, as Space does.
+    auto* button = qobject_cast<QToolButton*>(widget);
+    if (button && button->hasFocus() && mods == Qt::NoModifier
+        && (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter)) {
+        if (!key.isAutoRepeat())
+            button->click();
+        return true;
+    }
+    return false;
+}
+
+void TKeys::NameKeysInToolTips()
+{
+    TfmBraet& w = FWindow;
+    const std::pair<QToolButton*, const char*> keys[] = {
+        {w.bbLet, "Ctrl+1"},       {w.bbMiddel, "Ctrl+2"},          {w.bbSvaer, "Ctrl+3"},
+        {w.bbCopy, "Ctrl+C"},      {w.bbPrint, "Ctrl+P"},           {w.bbHelp, "F1: Vejledning"},
+        {w.bbAfslut, "Ctrl+Q"},    {w.bbKoerPlade, "F5"},           {w.bbNulstilOpgave, "Ctrl+Delete"},
+        {w.bbOverfoerPlade, "Ctrl+T"}, {w.sbHuller, "1"},           {w.sbDrejer, "2"},
+        {w.sbStriber, "3"},        {w.sbTraek, "4"},                {w.sbSkub, "5"},
+    };
+    for (const auto& [button, key] : keys)
+        button->setToolTip(button->toolTip() + QStringLiteral(" (") + QString::fromLatin1(key) + QLatin1Char(')'));
+}
+
+// The Tab order and the focus mark's targets; run again when the window is
+// shown, so that controls added after start-up are included.
+void TKeys::Refresh()
+{
+    BuildTabOrder(FWindow);
+    for (QWidget* w : PictureOrder(FWindow)) {
+        if (qobject_cast<QToolButton*>(w))
+            FMark->AddTarget(w);
+    }
+    for (std::size_t i = 0; i < FWindow.spContainer.size(); ++i) {
+        FMark->AddTarget(FWindow.spContainer[i], FWindow.cbSetting[i]);
+        // An empty slot's selector shows no item, so without the mark its
+        // focus could not be seen.
+        FMark->AddTarget(FWindow.cbSetting[i]);
+    }
+}
+
+void TKeys::ChooseTool(int number)
+{
+    QToolButton* const tools[] = {FWindow.sbHuller, FWindow.sbDrejer, FWindow.sbStriber, FWindow.sbTraek,
+                                  FWindow.sbSkub};
+    if (number < 1 || number > 5)
+        return;
+    tools[number - 1]->click();
+    // The window's focus child counts even while the window is not active.
+    for (std::size_t i = 0; i < FWindow.spContainer.size(); ++i)
+        if (FWindow.focusWidget() == FWindow.spContainer[i])
+            FLastSlot = int(i);
+    THitArea* slot = FWindow.spContainer[std::size_t(FLastSlot)];
+    if (slot->isVisible())
+        slot->setFocus(Qt::ShortcutFocusReason);
+}
+
+bool TKeys::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && WindowKey(watched, *static_cast<QKeyEvent*>(event)))
+        return true;
+    if (watched == &FWindow) {
+        if (event->type() == QEvent::Show) {
+            Refresh();
+            // The window starts with the first control of the tool bar, where
+            // Tab would begin.
+            if (!FWindow.focusWidget())
+                PictureOrder(FWindow).first()->setFocus(Qt::OtherFocusReason);
+        }
+        return false;
+    }
+    for (std::size_t i = 0; i < FWindow.spContainer.size(); ++i) {
+        if (watched != FWindow.spContainer[i])
+            continue;
+        if (event->type() == QEvent::FocusIn)
+            FLastSlot = int(i);
+        else if (event->type() == QEvent::KeyPress)
+            return SlotKey(int(i), *static_cast<QKeyEvent*>(event));
+        return false;
+    }
+    return false;
+}
+
+bool TKeys::SlotKey(int index, QKeyEvent& key)
+{
+    const Qt::KeyboardModifiers mods = key.modifiers() & ~Qt::KeypadModifier;
+    if (mods != Qt::NoModifier)
+        return false;
+    THitArea* const slot = FWindow.spContainer[std::size_t(index)];
+    switch (key.key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // Exactly a press on the hit area; a held key is one press, not a
+        // stream of them (a held remove key would empty the line).
+        if (!key.isAutoRepeat())
+            FWindow.spContainer8MouseDown(slot);
+        return true;
+    case Qt::Key_Left:
+    case Qt::Key_Right: {
+        const int next = index + (key.key() == Qt::Key_Left ? -1 : 1);
+        if (next >= 0 && next < int(FWindow.spContainer.size()))
+            FWindow.spContainer[std::size_t(next)]->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        // The selector's own keys, as if it had the focus.
+        QCoreApplication::sendEvent(FWindow.cbSetting[std::size_t(index)], &key);
+        return true;
+    default:
+        return false;
+    }
+}

@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "game/screen_reader.h"
+
+#include "floor/picturebox.h"
+#include "floor/platebox.h"
+#include "floor/slot_names.h"
+#include "game/braet.h"
+#include "model/plate_words.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QToolButton>
+
+namespace {
+
+QAccessibleInterface* StatusAccessible(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("TVerdictStatus") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::AlertMessage);
+    return nullptr;
+}
+
+} // namespace
+
+TVerdictStatus::TVerdictStatus(QWidget* parent) : QWidget(parent)
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(StatusAccessible);
+        return true;
+    }();
+    Q_UNUSED(installed);
+    setObjectName(QStringLiteral("VerdictStatus"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    hide();
+}
+
+void TVerdictStatus::Say(const QString& text)
+{
+    // Gone and back with the new words: a screen reader announces an alert
+    // that appears, and the name change tells it the words.
+    hide();
+    setAccessibleName(text);
+    show();
+    lower();
+    QAccessibleEvent changed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
+}
+
+void TVerdictStatus::Clear()
+{
+    if (isHidden() && accessibleName().isEmpty())
+        return;
+    hide();
+    setAccessibleName(QString());
+}
+
+TScreenReader::TScreenReader(TfmBraet& window) : QObject(&window), FWindow(window)
+{
+    new TSlotNames(window);
+    // Behind the lamps, under the factory picture: heard, never seen.
+    FStatus = new TVerdictStatus(&window);
+    FStatus->setGeometry(648, 138, 64, 21);
+    FStatus->lower();
+
+    connect(&window, &TfmBraet::TaskChanged, this, &TScreenReader::TaskChanged);
+    connect(&window, &TfmBraet::RunFinished, this, &TScreenReader::PlateChanged);
+    connect(&window, &TBraetFloor::PlateCleared, this, &TScreenReader::PlateChanged);
+    connect(&window, &TfmBraet::VerdictShown, this, [this](TVerdict verdict) {
+        FStatus->Say(verdict == vdRight ? QStringLiteral("Rigtigt") : QStringLiteral("Forkert"));
+    });
+    connect(&window, &TBraetFloor::PlateCleared, FStatus, &TVerdictStatus::Clear);
+    TaskChanged();
+    PlateChanged();
+}
+
+// The words go on the plate box and on the button beside it, which the
+// keyboard reaches.
+void TScreenReader::TaskChanged()
+{
+    const QString words = FWindow.FTask ? PlateWords(*FWindow.FTask) : QStringLiteral("Ingen opgave.");
+    if (FWindow.FTaskBox) {
+        FWindow.FTaskBox->setAccessibleName(QStringLiteral("Opgaven"));
+        FWindow.FTaskBox->setAccessibleDescription(words);
+    }
+    FWindow.bbNulstilOpgave->setAccessibleDescription(QStringLiteral("Opgaven: ") + words);
+}
+
+void TScreenReader::PlateChanged()
+{
+    // During the run the plate is still being made: only the finished one counts.
+    const bool finished = FWindow.FProducedPlate && FWindow.FPlateBox && !FWindow.FRunning;
+    const QString words = finished ? PlateWords(*FWindow.FProducedPlate) : QStringLiteral("Ingen plade.");
+    if (finished) {
+        FWindow.FPlateBox->setAccessibleName(QStringLiteral("Den færdige plade"));
+        FWindow.FPlateBox->setAccessibleDescription(words);
+    }
+    FWindow.bbOverfoerPlade->setAccessibleDescription(QStringLiteral("Den færdige plade: ") + words);
+}

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What a screen reader hears beyond the controls' names: the slots' contents,
+// the task and the produced plate in words, and the verdict when the lamp
+// lights.
+#pragma once
+
+#include <QObject>
+#include <QWidget>
+
+class TfmBraet;
+
+// A status element behind the lamps that speaks the verdict: its accessible
+// name becomes "Rigtigt" or "Forkert" and it appears anew (an alert), which
+// makes a screen reader say it at once.
+class TVerdictStatus : public QWidget {
+    Q_OBJECT
+public:
+    explicit TVerdictStatus(QWidget* parent);
+    void Say(const QString& text);
+    void Clear();
+};
+
+class TScreenReader : public QObject {
+    Q_OBJECT
+public:
+    explicit TScreenReader(TfmBraet& window);
+    TVerdictStatus* Status() const { return FStatus; }
+
+private:
+    void TaskChanged();
+    void PlateChanged();
+    TfmBraet& FWindow;
+    TVerdictStatus* FStatus = nullptr;
+};

@@ -1,0 +1,132 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The game from the keyboard alone, and what a screen reader hears of it.
+#include "game_support.h"
+
+#include "floor/hitarea.h"
+#include "floor/focus_mark.h"
+#include "game/keys.h"
+#include "game/screen_reader.h"
+#include "base/delay.h"
+#include "shell/fonts.h"
+#include "support/recordingsound.h"
+#include "support/testclock.h"
+
+#include <QAccessible>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace gametest;
+
+namespace {
+
+QString Heard(QObject* object, QAccessible::Text what = QAccessible::Name)
+{
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);
+    return face ? face->text(what) : QString();
+}
+
+// One key to whatever has the focus, as the keyboard delivers it.
+void Key(TfmBraet& w, int key, Qt::KeyboardModifiers mods = Qt::NoModifier)
+{
+    QWidget* focus = QApplication::focusWidget();
+    QTest::keyClick(focus ? focus : &w, Qt::Key(key), mods);
+}
+
+} // namespace
+
+class TestKeyboard : public QObject {
+    Q_OBJECT
+    TTestClock FClock;
+    TRecordingSound FSound;
+
+    // Stripe thick, two square holes, 45 degrees, two round holes: slots 1-4,
+    // starting with the focus on slot 1.
+    void BuildLine(TfmBraet& w)
+    {
+        Key(w, Qt::Key_3);
+        QCOMPARE(QApplication::focusWidget(), w.spContainer[0]);
+        Key(w, Qt::Key_Space);
+        Key(w, Qt::Key_Down);
+        Key(w, Qt::Key_Down);
+        Key(w, Qt::Key_1);
+        Key(w, Qt::Key_Right);
+        Key(w, Qt::Key_Space);
+        for (int i = 0; i < 4; ++i)
+            Key(w, Qt::Key_Down);
+        Key(w, Qt::Key_2);
+        Key(w, Qt::Key_Right);
+        Key(w, Qt::Key_Space);
+        Key(w, Qt::Key_1);
+        Key(w, Qt::Key_Right);
+        Key(w, Qt::Key_Space);
+        Key(w, Qt::Key_Down);
+    }
+
+private Q_SLOTS:
+    void initTestCase() { InstallFontSubstitutes(); }
+
+    void wholeTaskFromTheKeyboard()
+    {
+        ClearQuitRequest();
+        TfmBraet w(&FSound);
+        w.show();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+
+        BuildLine(w);
+        const char* const slots[] = {"Plads 1: stregemaskine, tyk streg", "Plads 2: hulmaskine, 2 firkantede huller",
+                                 "Plads 3: drejemaskine, 45 grader", "Plads 4: hulmaskine, 2 runde huller",
+                                 "Plads 5: tom"};
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(Heard(w.spContainer[std::size_t(i)]), QString::fromUtf8(slots[i]));
+        QVERIFY(w.sbHuller->isChecked());
+        auto* keys = w.findChild<TKeys*>();
+        QVERIFY(keys);
+        QCOMPARE(keys->Mark()->Marked(), w.spContainer[3]);
+
+        Key(w, Qt::Key_F5);
+        QVERIFY(w.FProducedPlate && !w.FRunning);
+        const QString words = QStringLiteral("Pladen står på spidsen. Skråt op mod højre: 2 firkantede huller og "
+                                             "tyk streg. Vandret: 2 runde huller.");
+        QCOMPARE(Heard(w.FPlateBox, QAccessible::Description), words);
+
+        // The plate becomes the task: the floor empties, the tool and the focus stay.
+        Key(w, Qt::Key_T, Qt::ControlModifier);
+        QVERIFY(w.FTask && !w.FProducedPlate);
+        QCOMPARE(Heard(w.FTaskBox, QAccessible::Description), words);
+        QCOMPARE(Heard(w.spContainer[0]), QStringLiteral("Plads 1: tom"));
+        QVERIFY(w.sbHuller->isChecked());
+        QCOMPARE(QApplication::focusWidget(), w.spContainer[3]);
+
+        for (int i = 0; i < 3; ++i)
+            Key(w, Qt::Key_Left);
+        QCOMPARE(QApplication::focusWidget(), w.spContainer[0]);
+        BuildLine(w);
+
+        // During the run the keys change nothing on the floor.
+        bool tried = false;
+        FClock.OnWait = [&](std::size_t) {
+            if (tried)
+                return;
+            tried = true;
+            Key(w, Qt::Key_4);
+            Key(w, Qt::Key_Space);
+            Key(w, Qt::Key_Up);
+            Key(w, Qt::Key_T, Qt::ControlModifier);
+        };
+        Key(w, Qt::Key_F5);
+        FClock.OnWait = nullptr;
+        QVERIFY(tried);
+        QCOMPARE(Heard(w.spContainer[3]), QStringLiteral("Plads 4: hulmaskine, 2 runde huller"));
+        QCOMPARE(w.FVerdict, vdRight);
+        QVERIFY(w.FLampLit);
+        auto* status = w.findChild<TVerdictStatus*>();
+        QVERIFY(status);
+        QCOMPARE(Heard(status), QStringLiteral("Rigtigt"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(status)->role(), QAccessible::AlertMessage);
+        ClearQuitRequest();
+    }
+};
+
+QTEST_MAIN(TestKeyboard)
+#include "test_keyboard.moc"
