@@ -44,5 +44,6 @@ QImage Icon(int size);
 // Glyphs; the key colour fills the background.
 QImage Glyph(const QString& name, QColor key);
 QImage Loudspeaker(bool crossed, QColor key);
+QImage HentOpgaveGlyph();
 
 } // namespace art

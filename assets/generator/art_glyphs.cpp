@@ -379,6 +379,8 @@ QImage Glyph(const QString& name, QColor key)
     }
     if (name == u"bbSound")
         return Loudspeaker(true, key);
+    if (name == u"bbHentOpgave")
+        return HentOpgaveGlyph();
     return QImage();
 }
 

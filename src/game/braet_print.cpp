@@ -43,6 +43,25 @@ void EnsureOutputFile(QPrinter& printer)
     printer.setOutputFileName(QDir(folder).filePath(QStringLiteral("Vorlen-opgave.pdf")));
 }
 
+// The task's number and the player's name, in grey so that the plate's black
+// edge stays the darkest thing on the page. The plate keeps its place 16
+// printer pixels into the printable area, so the line goes into the margin
+// above it when the margin has room, else beside the plate.
+void PrintCaption(QPainter& painter, const QPrinter& printer, const QRect& picture, const QString& text)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(10);
+    painter.setFont(font);
+    painter.setPen(QColor(96, 96, 96));
+    const QFontMetrics metrics(font, painter.device());
+    const int gap = metrics.height() / 4;
+    const int margin = int(printer.pageRect(QPrinter::DevicePixel).top() - printer.paperRect(QPrinter::DevicePixel).top());
+    if (margin + picture.top() >= metrics.height() + gap)
+        painter.drawText(picture.left(), picture.top() - gap - metrics.descent(), text);
+    else
+        painter.drawText(picture.right() + 1 + 2 * gap, picture.top() + metrics.ascent(), text);
+}
+
 void ReportFailure(const QString& text)
 {
     ShowMessageDialog(text, mkError, mbOK, 0);
@@ -66,8 +85,13 @@ void TfmBraet::Udskriv1Click()
     QPainter painter;
     bool printed = painter.begin(&printer);
     if (printed) {
-        PrintBitmap(painter, PrintMargin, PrintMargin, PrintMargin + picture.width() * scale,
-                    PrintMargin + picture.height() * scale, picture);
+        const QRect place(PrintMargin, PrintMargin, picture.width() * scale, picture.height() * scale);
+        PrintBitmap(painter, place.left(), place.top(), place.left() + place.width(), place.top() + place.height(),
+                    picture);
+        QString caption = QStringLiteral("Opgave: ") + TaskName(FTaskNumber);
+        if (!FPlayerName.isEmpty())
+            caption += QStringLiteral("     Navn: ") + FPlayerName;
+        PrintCaption(painter, printer, place, caption);
         printed = painter.end();
     }
     if (!printed || printer.printerState() == QPrinter::Error)

@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "game/print_page.h"
+
+#include "model/opgave.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPrinter>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int PlateDpiLimit = 300;
+
+} // namespace
+
+void SetA4(QPrinter& printer)
+{
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+}
+
+TPageUnits::TPageUnits(const QPaintDevice& device) : FDpi(std::max(1, device.logicalDpiY())) {}
+
+QFont TPageUnits::Font(double points, bool bold) const
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+void PaintPlate(QPainter& painter, const TOpgave& plate, const QRect& target, int deviceDpi)
+{
+    const int plateDpi = std::clamp(deviceDpi, 1, PlateDpiLimit);
+    const double devicePerDot = double(deviceDpi) / plateDpi;
+    // Plate units (80 across) to dots: a whole number, as the drawing needs.
+    const int grid = std::max(1, int(target.width() / devicePerDot / 80));
+    TOpgave copy;
+    copy.Assign(plate);
+    painter.save();
+    painter.translate(target.topLeft());
+    painter.scale(devicePerDot * grid, devicePerDot * grid);
+    copy.Draw(painter, true, grid);
+    painter.restore();
+}
