@@ -46,20 +46,27 @@ void EnsureOutputFile(QPrinter& printer)
 // The task's number and the player's name, in grey so that the plate's black
 // edge stays the darkest thing on the page. The plate keeps its place 16
 // printer pixels into the printable area, so the line goes into the margin
-// above it when the margin has room, else beside the plate.
+// above it, in the largest size from 10 down to 6 points that fits there;
+// with no such margin it stands beside the plate.
 void PrintCaption(QPainter& painter, const QPrinter& printer, const QRect& picture, const QString& text)
 {
+    const int margin = int(printer.pageRect(QPrinter::DevicePixel).top() - printer.paperRect(QPrinter::DevicePixel).top());
+    const int gap = picture.top();
     QFont font(QStringLiteral("Arial"));
+    painter.setPen(QColor(96, 96, 96));
+    for (double points = 10; points >= 6; points -= 0.5) {
+        font.setPointSizeF(points);
+        const QFontMetrics metrics(font, painter.device());
+        if (metrics.height() <= margin) {
+            painter.setFont(font);
+            painter.drawText(picture.left(), picture.top() - gap - metrics.descent(), text);
+            return;
+        }
+    }
     font.setPointSize(10);
     painter.setFont(font);
-    painter.setPen(QColor(96, 96, 96));
     const QFontMetrics metrics(font, painter.device());
-    const int gap = metrics.height() / 4;
-    const int margin = int(printer.pageRect(QPrinter::DevicePixel).top() - printer.paperRect(QPrinter::DevicePixel).top());
-    if (margin + picture.top() >= metrics.height() + gap)
-        painter.drawText(picture.left(), picture.top() - gap - metrics.descent(), text);
-    else
-        painter.drawText(picture.right() + 1 + 2 * gap, picture.top() + metrics.ascent(), text);
+    painter.drawText(picture.right() + 1 + metrics.height(), picture.top() + metrics.ascent(), text);
 }
 
 void ReportFailure(const QString& text)

@@ -23,8 +23,11 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPrinter>
+#include <QScreen>
 #include <QTimer>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -51,6 +54,23 @@ bool AskText(QWidget* parent, const QString& title, const QString& label, const 
         return false;
     text = dialog.textValue();
     return true;
+}
+
+// First shown beside the game where the screen has room, else at the
+// screen's right edge.
+void PlaceBeside(QWidget& window, const QWidget& form)
+{
+    const QScreen* screen = form.screen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QRect game = form.frameGeometry();
+    const QSize size = window.frameGeometry().size();
+    int x = game.right() + 9;
+    if (x + size.width() > area.right() + 1)
+        x = std::max(area.left(), area.right() + 1 - size.width());
+    const int y = std::clamp(game.top(), area.top(), std::max(area.top(), area.bottom() + 1 - size.height()));
+    window.move(x, y);
 }
 
 } // namespace
@@ -217,6 +237,10 @@ void TClassroom::Statistik1Click()
             return;
     }
     Refresh();
+    if (!FWindow->isVisible() && !FPlaced) {
+        FPlaced = true;
+        PlaceBeside(*FWindow, FForm);
+    }
     FWindow->show();
     FWindow->raise();
     FWindow->activateWindow();

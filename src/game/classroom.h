@@ -55,6 +55,7 @@ private:
     const void* FLoggedTask = nullptr;
     std::uint32_t FStart = 0;
     bool FNameAsked = false;
+    bool FPlaced = false;
     QPointer<TfmStatistik> FWindow;
 };
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/print_page.h"
 
+#include "model/draw_plate.h"
 #include "model/opgave.h"
 
 #include <QPageLayout>
@@ -39,12 +40,15 @@ void PaintPlate(QPainter& painter, const TOpgave& plate, const QRect& target, in
     const int plateDpi = std::clamp(deviceDpi, 1, PlateDpiLimit);
     const double devicePerDot = double(deviceDpi) / plateDpi;
     // Plate units (80 across) to dots: a whole number, as the drawing needs.
-    const int grid = std::max(1, int(target.width() / devicePerDot / 80));
-    TOpgave copy;
-    copy.Assign(plate);
+    const int grid = std::max(1, qRound(target.width() / devicePerDot / 80));
+    // One picture rather than thousands of tiny rectangles: PDF viewers draw
+    // those with gaps, and the file stays small.
+    QImage picture = PlateImage(plate, true, grid, Qt::white);
+    picture.setDevicePixelRatio(1);
     painter.save();
-    painter.translate(target.topLeft());
-    painter.scale(devicePerDot * grid, devicePerDot * grid);
-    copy.Draw(painter, true, grid);
+    painter.setRenderHint(QPainter::LosslessImageRendering);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    const double scale = target.width() / (80.0 * grid); // close to devicePerDot
+    painter.drawImage(QRectF(target.topLeft(), QSizeF(picture.width() * scale, picture.height() * scale)), picture);
     painter.restore();
 }

@@ -28,6 +28,7 @@ private:
 };
 
 // Draws `plate` with its black edge into the square `target` (device
-// pixels). The plate's shapes are rasterised on a grid of up to 300 dots per
-// inch, so that its edges stay visible lines on a fine printer.
+// pixels). The plate's shapes are rasterised at the device's resolution, up
+// to 300 dots per inch, so that its edges stay visible lines on a fine
+// printer.
 void PaintPlate(QPainter& painter, const TOpgave& plate, const QRect& target, int deviceDpi);

@@ -86,7 +86,7 @@ TfmStatistik::TfmStatistik(QWidget* parent) : QWidget(parent, Qt::Window)
     auto* buttons = new QHBoxLayout;
     bbUdskriv = new QPushButton(QStringLiteral("&Udskriv"), this);
     bbKopier = new QPushButton(QStringLiteral("&Kopier"), this);
-    bbOpgaveark = new QPushButton(QStringLiteral("Udskriv Udskriv &opgaveark ...opgaveark"), this);
+    bbOpgaveark = new QPushButton(QStringLiteral("Udskriv &opgaveark"), this);
     bbLuk = new QPushButton(QStringLiteral("&Luk"), this);
     for (QPushButton* b : {bbUdskriv, bbKopier, bbOpgaveark})
         buttons->addWidget(b);
