@@ -4,6 +4,7 @@
 #include "game_support.h"
 
 #include "game/classroom.h"
+#include "game/stats_print.h"
 #include "game/stats_window.h"
 #include "game/worksheet_print.h"
 #include "model/answer_key.h"
@@ -141,6 +142,39 @@ private Q_SLOTS:
         QCOMPARE(window->lvOpgaver->topLevelItem(0)->text(0), QStringLiteral("Egen plade"));
         QCOMPARE(window->lvOpgaver->topLevelItem(2)->text(3), QStringLiteral("ja"));
         QVERIFY(log.Text(W->FPlayerName, QDate(2026, 12, 8), 65000).contains(QStringLiteral("S-123\tSvær\t2\tnej")));
+    }
+
+    // The single task's print and the statistics page carry the task's
+    // number and the player's name.
+    void printsCarryNumberAndName()
+    {
+        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        if (pdftotext.isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        const auto text = [&pdftotext](const QString& pdf) {
+            QProcess process;
+            process.start(pdftotext, {pdf, QStringLiteral("-")});
+            process.waitForFinished(30000);
+            return QString::fromUtf8(process.readAllStandardOutput()).simplified();
+        };
+        QTemporaryDir dir;
+        W->FPlayerName = QStringLiteral("Åse");
+        Fetch(QStringLiteral("S-77"));
+        QPrinter& printer = W->Printer();
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(QStringLiteral("opgave.pdf")));
+        W->Udskriv1Click();
+        QCOMPARE(text(printer.outputFileName()), QStringLiteral("Opgave: S-77 Navn: Åse"));
+
+        Run(vdWrong);
+        QPrinter page(QPrinter::HighResolution);
+        page.setOutputFormat(QPrinter::PdfFormat);
+        page.setOutputFileName(dir.filePath(QStringLiteral("statistik.pdf")));
+        QVERIFY(PrintStatistics(page, C->Log(), W->FPlayerName, QDate(2026, 12, 8), 61000));
+        const QString stats = text(page.outputFileName());
+        QVERIFY2(stats.contains(QStringLiteral("Navn: Åse")), qPrintable(stats));
+        QVERIFY(stats.contains(QStringLiteral("Spilletid: 1 min 01 s")));
+        QVERIFY(stats.contains(QStringLiteral("S-77 Svær 1 nej")));
     }
 
     // Six medium tasks: a page of tasks and the answer key; the key's text
