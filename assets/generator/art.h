@@ -45,5 +45,6 @@ QImage Icon(int size);
 QImage Glyph(const QString& name, QColor key);
 QImage Loudspeaker(bool crossed, QColor key);
 QImage HareGlyph(QColor key);
+QImage HentOpgaveGlyph();
 
 } // namespace art

@@ -381,6 +381,8 @@ QImage Glyph(const QString& name, QColor key)
         return Loudspeaker(true, key);
     if (name == u"bbHurtig")
         return HareGlyph(key);
+    if (name == u"bbHentOpgave")
+        return HentOpgaveGlyph();
     return QImage();
 }
 

@@ -3,6 +3,7 @@
 
 #include "floor/picturebox.h"
 #include "game/braet.h"
+#include "game/classroom.h"
 #include "shell/about.h"
 #include "shell/centrewindow.h"
 #include "shell/fonts.h"
@@ -43,6 +44,7 @@ std::unique_ptr<TfmBraet> CreateMainWindow()
     auto form = std::make_unique<TfmBraet>();
     FormCreate(*form);
     form->fmAbout = new TfmAbout(form.get());
+    InstallClassroom(*form);
     return form;
 }
 

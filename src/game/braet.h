@@ -4,8 +4,11 @@
 #pragma once
 
 #include "floor/braet_floor.h"
+#include "model/task_number.h"
 
+#include <cstdint>
 #include <memory>
+#include <optional>
 
 class QPrinter;
 class QToolButton;
@@ -33,8 +36,13 @@ public:
 
     // Tasks.
     void bbStartClick(QToolButton* sender);
-    void StartTask(int difficulty);
-    std::unique_ptr<TOpgave> LavUdfordring(int difficulty);
+    // Without a seed, the time of day gives one.
+    void StartTask(int difficulty, std::optional<std::uint32_t> seed = std::nullopt);
+    std::unique_ptr<TOpgave> LavUdfordring(int difficulty, std::optional<std::uint32_t> seed = std::nullopt);
+    // The number of the task shown; none for a task from the produced plate.
+    std::optional<TTaskNumber> FTaskNumber;
+    // Printed with the task; set by the statistics.
+    QString FPlayerName;
     void ClearTask();
     void ShowTaskBox();
     void bbNulstilOpgaveClick();

@@ -29,6 +29,32 @@ QImage TaskPicture(TOpgave& task, const TPlateBox* box)
     return picture;
 }
 
+// The task's number and the player's name, in grey so that the plate's black
+// edge stays the darkest thing on the page. The plate keeps its place 16
+// printer pixels into the printable area, so the line goes into the margin
+// above it, in the largest size from 10 down to 6 points that fits there;
+// with no such margin it stands beside the plate.
+void PrintCaption(QPainter& painter, const QPrinter& printer, const QRect& picture, const QString& text)
+{
+    const int margin = int(printer.pageRect(QPrinter::DevicePixel).top() - printer.paperRect(QPrinter::DevicePixel).top());
+    const int gap = picture.top();
+    QFont font(QStringLiteral("Arial"));
+    painter.setPen(QColor(96, 96, 96));
+    for (double points = 10; points >= 6; points -= 0.5) {
+        font.setPointSizeF(points);
+        const QFontMetrics metrics(font, painter.device());
+        if (metrics.height() <= margin) {
+            painter.setFont(font);
+            painter.drawText(picture.left(), picture.top() - gap - metrics.descent(), text);
+            return;
+        }
+    }
+    font.setPointSize(10);
+    painter.setFont(font);
+    const QFontMetrics metrics(font, painter.device());
+    painter.drawText(picture.right() + 1 + metrics.height(), picture.top() + metrics.ascent(), text);
+}
+
 void ReportFailure(const QString& text)
 {
     ShowMessageDialog(text, mkError, mbOK, 0);
@@ -54,8 +80,13 @@ void TfmBraet::Udskriv1Click()
     QPainter painter;
     bool printed = painter.begin(&printer);
     if (printed) {
-        PrintBitmap(painter, PrintMargin, PrintMargin, PrintMargin + picture.width() * scale,
-                    PrintMargin + picture.height() * scale, picture);
+        const QRect place(PrintMargin, PrintMargin, picture.width() * scale, picture.height() * scale);
+        PrintBitmap(painter, place.left(), place.top(), place.left() + place.width(), place.top() + place.height(),
+                    picture);
+        QString caption = QStringLiteral("Opgave: ") + TaskName(FTaskNumber);
+        if (!FPlayerName.isEmpty())
+            caption += QStringLiteral("     Navn: ") + FPlayerName;
+        PrintCaption(painter, printer, place, caption);
         printed = painter.end();
     }
     if (!printed || printer.printerState() == QPrinter::Error)

@@ -14,6 +14,8 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace {
 
 constexpr QPoint TaskBoxPlace(626, 164);
@@ -34,25 +36,29 @@ void TfmBraet::bbStartClick(QToolButton* sender)
         StartTask(difficulty);
 }
 
-void TfmBraet::StartTask(int difficulty)
+void TfmBraet::StartTask(int difficulty, std::optional<std::uint32_t> seed)
 {
     FTaskGiven = true;
     LampsOff();
     ClearAllSlots();
     ClearPlate();
     ClearTask();
-    FTask = LavUdfordring(difficulty);
+    // The seed is drawn here so that the task's number is known.
+    const std::uint32_t used = seed ? *seed : TimeOfDaySeed();
+    FTask = LavUdfordring(difficulty, used);
+    FTaskNumber = TTaskNumber{std::clamp(difficulty, 0, 2), used};
     ShowTaskBox();
 }
 
-std::unique_ptr<TOpgave> TfmBraet::LavUdfordring(int difficulty)
+std::unique_ptr<TOpgave> TfmBraet::LavUdfordring(int difficulty, std::optional<std::uint32_t> seed)
 {
-    return std::make_unique<TOpgave>(GenerateTask(TimeOfDaySeed(), difficulty));
+    return std::make_unique<TOpgave>(GenerateTask(seed ? *seed : TimeOfDaySeed(), difficulty));
 }
 
 void TfmBraet::ClearTask()
 {
     FTask.reset();
+    FTaskNumber.reset();
     // The menu belongs to the task box: it goes with it.
     if (pmUdskrivOpgave && pmUdskrivOpgave->isVisible())
         pmUdskrivOpgave->close();

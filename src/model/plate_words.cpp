@@ -69,7 +69,7 @@ QString PlateWords(const TOpgave& plate)
     return parts.join(U(". ")) + U(".");
 }
 
-QString MachineWords(const TMachineRec& machine)
+QString SlotMachineWords(const TMachineRec& machine)
 {
     switch (machine.Kind) {
     case mcRotate:

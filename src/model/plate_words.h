@@ -14,4 +14,4 @@
 QString PlateWords(const TOpgave& plate);
 
 // A machine with its setting ("hulmaskine, 2 runde huller"), or "tom".
-QString MachineWords(const TMachineRec& machine);
+QString SlotMachineWords(const TMachineRec& machine);

@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QStandardPaths>
 
@@ -19,6 +20,37 @@ QString DefaultFolder()
 
 } // namespace
 
+QString AskPdfFileName(QWidget* parent, const QString& defaultFileName)
+{
+    QFileDialog dialog(parent, QStringLiteral("Gem udskriften som PDF"));
+    dialog.setObjectName(QStringLiteral("PrintToPdfDialog"));
+    // Qt's own dialog: the same everywhere, in Danish with Qt's translations.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(QStringLiteral("PDF-dokumenter (*.pdf)"));
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.setDirectory(DefaultFolder());
+    dialog.selectFile(defaultFileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+bool ChoosePrintOutput(QPrinter& printer, QWidget* parent, const QString& defaultFileName)
+{
+    if (!QPrinterInfo::availablePrinters().isEmpty()) {
+        QPrintDialog dialog(&printer, parent);
+        return dialog.exec() == QDialog::Accepted;
+    }
+    const QString file = AskPdfFileName(parent, defaultFileName);
+    if (file.isEmpty())
+        return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    return true;
+}
+
 TPrintJob::TPrintJob(QPrinter& printer) : FPrinter(printer) {}
 
 TPrintJob::~TPrintJob()
@@ -31,19 +63,10 @@ bool TPrintJob::BeginPrintJob(QWidget* parent, const QString& defaultFileName)
 {
     if (FPrinter.outputFormat() != QPrinter::PdfFormat || !FPrinter.outputFileName().isEmpty())
         return true;
-    QFileDialog dialog(parent, QStringLiteral("Gem udskriften som PDF"));
-    dialog.setObjectName(QStringLiteral("PrintToPdfDialog"));
-    // Qt's own dialog: the same everywhere, in Danish with Qt's translations.
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QStringLiteral("PDF-dokumenter (*.pdf)"));
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    dialog.setDirectory(DefaultFolder());
-    dialog.selectFile(defaultFileName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const QString file = AskPdfFileName(parent, defaultFileName);
+    if (file.isEmpty())
         return false;
-    FPrinter.setOutputFileName(dialog.selectedFiles().constFirst());
+    FPrinter.setOutputFileName(file);
     FChoseFile = true;
     return true;
 }

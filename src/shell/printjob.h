@@ -29,6 +29,14 @@ private:
     bool FChoseFile = false;
 };
 
+// The save dialog above on its own; empty when cancelled.
+QString AskPdfFileName(QWidget* parent, const QString& defaultFileName);
+
+// For prints of several pages (worksheets, statistics): Qt's print dialog
+// when the system has a printer, else the save dialog for a PDF file. False
+// when the player cancelled: nothing is to be printed.
+bool ChoosePrintOutput(QPrinter& printer, QWidget* parent, const QString& defaultFileName);
+
 // The printer set-up: Qt's print dialog, its accept button saying "OK"
 // because it only keeps the choices. Returns whether it was accepted.
 bool PrinterSetupDialog(QPrinter& printer, QWidget* parent);

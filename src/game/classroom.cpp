@@ -1,0 +1,286 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "game/classroom.h"
+
+#include "floor/platebox.h"
+#include "game/braet.h"
+#include "shell/printjob.h"
+#include "game/stats_print.h"
+#include "game/stats_window.h"
+#include "game/worksheet_dialog.h"
+#include "game/worksheet_print.h"
+#include "model/answer_key.h"
+#include "model/generator.h"
+#include "base/clock.h"
+#include "shell/messagedialog.h"
+#include "shell/resources.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDate>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QPrinter>
+#include <QScreen>
+#include <QTimer>
+#include <QToolButton>
+
+#include <algorithm>
+
+namespace {
+
+constexpr QRect HentOpgavePlace(140, 2, 36, 36);
+// On the floor slab under the task place's sign, centred under the task.
+constexpr int LabelCentreX = 626 + 40;
+constexpr int LabelTop = 265;
+
+void Report(const QString& text)
+{
+    ShowMessageDialog(text, mkError, mbOK, 0);
+}
+
+// A one-line Danish text dialog; false when cancelled.
+bool AskText(QWidget* parent, const QString& title, const QString& label, const QString& okText, QString& text)
+{
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(label);
+    dialog.setTextValue(text);
+    dialog.setOkButtonText(okText);
+    dialog.setCancelButtonText(QStringLiteral("Annuller"));
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    text = dialog.textValue();
+    return true;
+}
+
+// First shown beside the game where the screen has room, else at the
+// screen's right edge.
+void PlaceBeside(QWidget& window, const QWidget& form)
+{
+    const QScreen* screen = form.screen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QRect game = form.frameGeometry();
+    const QSize size = window.frameGeometry().size();
+    int x = game.right() + 9;
+    if (x + size.width() > area.right() + 1)
+        x = std::max(area.left(), area.right() + 1 - size.width());
+    const int y = std::clamp(game.top(), area.top(), std::max(area.top(), area.bottom() + 1 - size.height()));
+    window.move(x, y);
+}
+
+} // namespace
+
+TClassroom::TClassroom(TfmBraet& form) : QObject(&form), FForm(form), FStart(CurrentClock().Tick())
+{
+    setObjectName(QStringLiteral("Classroom"));
+
+    bbHentOpgave = new QToolButton(form.paTool);
+    bbHentOpgave->setObjectName(QStringLiteral("bbHentOpgave"));
+    bbHentOpgave->setGeometry(HentOpgavePlace);
+    bbHentOpgave->setToolTip(QStringLiteral("Hent opgave (Ctrl+O)"));
+    bbHentOpgave->setAccessibleName(QStringLiteral("Hent opgave"));
+    bbHentOpgave->setFocusPolicy(Qt::NoFocus);
+    const QIcon icon = LoadGlyph(QStringLiteral("bbHentOpgave"));
+    bbHentOpgave->setIcon(icon);
+    if (!icon.availableSizes().isEmpty())
+        bbHentOpgave->setIconSize(icon.availableSizes().first());
+    bbHentOpgave->show();
+    connect(bbHentOpgave, &QToolButton::clicked, this, [this] { bbHentOpgaveClick(); });
+
+    lbOpgaveNummer = new QLabel(&form);
+    lbOpgaveNummer->setObjectName(QStringLiteral("lbOpgaveNummer"));
+    lbOpgaveNummer->setAlignment(Qt::AlignCenter);
+    lbOpgaveNummer->setStyleSheet(QStringLiteral(
+        "QLabel { background: #fffdf4; color: #202020; border: 1px solid #4a4a4a; border-radius: 3px;"
+        " padding: 0px 3px; font-family: Arial; font-size: 10px; font-weight: bold; }"));
+    lbOpgaveNummer->hide();
+
+    auto* hent = new QAction(QStringLiteral("Hent opgave"), &form);
+    hent->setObjectName(QStringLiteral("HentOpgave1"));
+    hent->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    form.addAction(hent);
+    connect(hent, &QAction::triggered, this, [this] { bbHentOpgaveClick(); });
+
+    Statistik1 = form.Popup->addAction(QStringLiteral("Statistik"));
+    Statistik1->setObjectName(QStringLiteral("Statistik1"));
+    Statistik1->setShortcut(QKeySequence(Qt::Key_F9));
+    form.addAction(Statistik1);
+    connect(Statistik1, &QAction::triggered, this, [this] { Statistik1Click(); });
+
+    Opgaveark1 = form.pmUdskrivOpgave->addAction(QStringLiteral("Udskriv opgaveark"));
+    Opgaveark1->setObjectName(QStringLiteral("Opgaveark1"));
+    connect(Opgaveark1, &QAction::triggered, this, [this] { Opgaveark1Click(); });
+
+    connect(&form, &TfmBraet::TaskChanged, this, [this] { TaskChanged(); });
+    connect(&form, &TfmBraet::VerdictShown, this, [this](TVerdict verdict) {
+        FLog.Verdict(verdict == vdRight);
+        Refresh();
+    });
+
+    auto* clock = new QTimer(this);
+    clock->setInterval(1000);
+    connect(clock, &QTimer::timeout, this, [this, clock] {
+        if (FWindow && FWindow->isVisible())
+            Refresh();
+        else
+            clock->stop();
+    });
+    connect(Statistik1, &QAction::triggered, clock, qOverload<>(&QTimer::start));
+}
+
+TClassroom* InstallClassroom(TfmBraet& form)
+{
+    return new TClassroom(form);
+}
+
+std::uint32_t TClassroom::PlayedMs() const
+{
+    return CurrentClock().Tick() - FStart;
+}
+
+TfmStatistik* TClassroom::Window() const
+{
+    return FWindow;
+}
+
+QString TClassroom::PlayerName() const
+{
+    return FForm.FPlayerName;
+}
+
+void TClassroom::TaskChanged()
+{
+    const TOpgave* task = FForm.FTask.get();
+    if (task != FLoggedTask) {
+        FLoggedTask = task;
+        if (task)
+            FLog.TaskGiven(FForm.FTaskNumber, *task);
+        else
+            FLog.TaskRemoved();
+        Refresh();
+    }
+    if (!task || !FForm.FTaskBox) {
+        lbOpgaveNummer->hide();
+        return;
+    }
+    const QString name = TaskName(FForm.FTaskNumber);
+    const QString described = FForm.FTaskNumber ? QStringLiteral("Opgave ") + name : name;
+    FForm.FTaskBox->setToolTip(described);
+    FForm.FTaskBox->setAccessibleDescription(described);
+    lbOpgaveNummer->setText(name);
+    lbOpgaveNummer->setAccessibleName(described);
+    lbOpgaveNummer->adjustSize();
+    lbOpgaveNummer->move(LabelCentreX - lbOpgaveNummer->width() / 2, LabelTop);
+    lbOpgaveNummer->show();
+    lbOpgaveNummer->raise();
+}
+
+void TClassroom::bbHentOpgaveClick()
+{
+    // Like the difficulty buttons: no new task while a run or the slide uses
+    // the produced plate.
+    if (FForm.Busy())
+        return;
+    QString text;
+    if (!AskText(&FForm, QStringLiteral("Hent opgave"), QStringLiteral("Skriv opgavens nummer, f.eks. M-20000089:"),
+                 QStringLiteral("&Hent"), text))
+        return;
+    const QString message = HentOpgave(text);
+    if (!message.isEmpty())
+        Report(message);
+}
+
+QString TClassroom::HentOpgave(const QString& text)
+{
+    TTaskNumber number;
+    switch (ParseTaskNumber(text, number)) {
+    case npMalformed:
+        return QStringLiteral("\"%1\" er ikke et opgavenummer.\n\nEt opgavenummer er L, M eller S, en "
+                              "bindestreg og et tal, f.eks. M-20000089.")
+            .arg(text.trimmed());
+    case npOutOfRange:
+        return QStringLiteral("Opgave \"%1\" findes ikke.\n\nTallet efter bindestregen skal være fra 0 til 86399999.")
+            .arg(text.trimmed());
+    case npOk:
+        break;
+    }
+    if (FForm.Busy())
+        return QStringLiteral("Opgaven kan ikke hentes, mens pladen kører.");
+    FForm.StartTask(number.Difficulty, number.Seed);
+    return {};
+}
+
+void TClassroom::Refresh()
+{
+    if (FWindow)
+        FWindow->ShowStats(FLog, PlayerName(), PlayedMs());
+}
+
+void TClassroom::Statistik1Click()
+{
+    if (!FWindow) {
+        FWindow = new TfmStatistik(&FForm);
+        connect(FWindow, &TfmStatistik::ChangeNameClicked, this, [this] { ChangeName(); });
+        connect(FWindow, &TfmStatistik::PrintClicked, this, [this] { PrintStatistics(); });
+        connect(FWindow, &TfmStatistik::CopyClicked, this, [this] { CopyStatistics(); });
+        connect(FWindow, &TfmStatistik::WorksheetClicked, this, [this] { Opgaveark1Click(); });
+    }
+    if (PlayerName().isEmpty() && !FNameAsked) {
+        FNameAsked = true;
+        ChangeName();
+        if (!FWindow)
+            return;
+    }
+    Refresh();
+    if (!FWindow->isVisible() && !FPlaced) {
+        FPlaced = true;
+        PlaceBeside(*FWindow, FForm);
+    }
+    FWindow->show();
+    FWindow->raise();
+    FWindow->activateWindow();
+}
+
+void TClassroom::ChangeName()
+{
+    QWidget* parent = FWindow && FWindow->isVisible() ? static_cast<QWidget*>(FWindow) : &FForm;
+    QString name = PlayerName();
+    if (!AskText(parent, QStringLiteral("Vorlen"), QStringLiteral("Hvad hedder du?"), QStringLiteral("OK"), name))
+        return;
+    FForm.FPlayerName = name.simplified();
+    Refresh();
+}
+
+void TClassroom::PrintStatistics()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    if (!ChoosePrintOutput(printer, FWindow, QStringLiteral("Vorlen-statistik.pdf")))
+        return;
+    if (!::PrintStatistics(printer, FLog, PlayerName(), QDate::currentDate(), PlayedMs()))
+        Report(QStringLiteral("Statistikken kunne ikke udskrives."));
+}
+
+void TClassroom::CopyStatistics()
+{
+    if (QClipboard* clipboard = QGuiApplication::clipboard())
+        clipboard->setText(FLog.Text(PlayerName(), QDate::currentDate(), PlayedMs()));
+}
+
+void TClassroom::Opgaveark1Click()
+{
+    QWidget* parent = FWindow && FWindow->isActiveWindow() ? static_cast<QWidget*>(FWindow) : &FForm;
+    TfmOpgaveark dialog(parent, FForm.FTaskNumber ? FForm.FTaskNumber->Difficulty : 1);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const std::vector<TTaskNumber> tasks = WorksheetTasks(dialog.Difficulty(), dialog.Count(), TimeOfDaySeed());
+    QPrinter printer(QPrinter::HighResolution);
+    if (!ChoosePrintOutput(printer, parent, QStringLiteral("Vorlen-opgaveark.pdf")))
+        return;
+    if (!PrintWorksheet(printer, tasks, QDate::currentDate()))
+        Report(QStringLiteral("Opgavearket kunne ikke udskrives."));
+}

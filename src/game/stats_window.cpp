@@ -1,0 +1,141 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "game/stats_window.h"
+
+#include "game/stats_log.h"
+#include "model/draw_plate.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr QSize ListPicture(40, 41);
+
+QLabel* Number(QWidget* parent)
+{
+    auto* label = new QLabel(QStringLiteral("0"), parent);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return label;
+}
+
+} // namespace
+
+TfmStatistik::TfmStatistik(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("fmStatistik"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setWindowTitle(QStringLiteral("Statistik"));
+
+    auto* top = new QVBoxLayout(this);
+
+    auto* nameRow = new QHBoxLayout;
+    lbNavn = new QLabel(this);
+    QFont bold = lbNavn->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.2);
+    lbNavn->setFont(bold);
+    bbSkiftNavn = new QPushButton(QStringLiteral("Skift &navn ..."), this);
+    nameRow->addWidget(lbNavn, 1);
+    nameRow->addWidget(bbSkiftNavn);
+    top->addLayout(nameRow);
+
+    auto* counts = new QGroupBox(QStringLiteral("Opgaver i dag"), this);
+    auto* grid = new QGridLayout(counts);
+    const QString heads[] = {QStringLiteral("Givet"), QStringLiteral("Løst"), QStringLiteral("Løst i første kørsel"),
+                             QStringLiteral("Kørsler")};
+    for (int c = 0; c < 4; ++c) {
+        auto* head = new QLabel(QStringLiteral("<b>%1</b>").arg(heads[c]), counts);
+        head->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        grid->addWidget(head, 0, c + 1);
+    }
+    for (int kind = 0; kind < KindCount; ++kind) {
+        grid->addWidget(new QLabel(KindName(kind), counts), kind + 1, 0);
+        for (int c = 0; c < 4; ++c) {
+            lbCounts[std::size_t(kind)][std::size_t(c)] = Number(counts);
+            grid->addWidget(lbCounts[std::size_t(kind)][std::size_t(c)], kind + 1, c + 1);
+        }
+    }
+    grid->setColumnStretch(0, 1);
+    top->addWidget(counts);
+
+    auto* summary = new QHBoxLayout;
+    lbStreak = new QLabel(this);
+    lbTime = new QLabel(this);
+    summary->addWidget(lbStreak, 1);
+    summary->addWidget(lbTime);
+    top->addLayout(summary);
+
+    lvOpgaver = new QTreeWidget(this);
+    lvOpgaver->setObjectName(QStringLiteral("lvOpgaver"));
+    lvOpgaver->setHeaderLabels({QStringLiteral("Opgave"), QStringLiteral("Sværhed"), QStringLiteral("Kørsler"),
+                                QStringLiteral("Løst")});
+    lvOpgaver->setRootIsDecorated(false);
+    lvOpgaver->setIconSize(ListPicture);
+    lvOpgaver->setSelectionMode(QAbstractItemView::NoSelection);
+    lvOpgaver->setAccessibleName(QStringLiteral("Opgaverne, nyeste først"));
+    lvOpgaver->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    lvOpgaver->setMinimumHeight(200);
+    top->addWidget(lvOpgaver, 1);
+
+    auto* buttons = new QHBoxLayout;
+    bbUdskriv = new QPushButton(QStringLiteral("&Udskriv"), this);
+    bbKopier = new QPushButton(QStringLiteral("&Kopier"), this);
+    bbOpgaveark = new QPushButton(QStringLiteral("Udskriv &opgaveark"), this);
+    bbLuk = new QPushButton(QStringLiteral("&Luk"), this);
+    for (QPushButton* b : {bbUdskriv, bbKopier, bbOpgaveark})
+        buttons->addWidget(b);
+    buttons->addStretch(1);
+    buttons->addWidget(bbLuk);
+    top->addLayout(buttons);
+
+    connect(bbSkiftNavn, &QPushButton::clicked, this, &TfmStatistik::ChangeNameClicked);
+    connect(bbUdskriv, &QPushButton::clicked, this, &TfmStatistik::PrintClicked);
+    connect(bbKopier, &QPushButton::clicked, this, &TfmStatistik::CopyClicked);
+    connect(bbOpgaveark, &QPushButton::clicked, this, &TfmStatistik::WorksheetClicked);
+    connect(bbLuk, &QPushButton::clicked, this, &QWidget::close);
+    resize(460, 520);
+}
+
+void TfmStatistik::ShowStats(const TStatsLog& log, const QString& name, std::uint32_t playedMs)
+{
+    setWindowTitle(name.isEmpty() ? QStringLiteral("Statistik") : QStringLiteral("Statistik - ") + name);
+    lbNavn->setText(name.isEmpty() ? QStringLiteral("(intet navn)") : name);
+    for (int kind = 0; kind < KindCount; ++kind) {
+        const TKindCount c = log.Count(kind);
+        const int values[] = {c.Given, c.Solved, c.SolvedFirstRun, c.Runs};
+        for (int k = 0; k < 4; ++k)
+            lbCounts[std::size_t(kind)][std::size_t(k)]->setText(QString::number(values[k]));
+    }
+    lbStreak->setText(QStringLiteral("Løst i træk: %1 (flest: %2)").arg(log.CurrentStreak()).arg(log.LongestStreak()));
+    lbTime->setText(QStringLiteral("Spilletid: ") + PlayedText(playedMs));
+
+    // Only the newest row changes between two tasks; the pictures are
+    // redrawn when a task is added.
+    const auto& tasks = log.Tasks();
+    if (FShownTasks != int(tasks.size())) {
+        lvOpgaver->clear();
+        for (auto it = tasks.rbegin(); it != tasks.rend(); ++it) {
+            auto* item = new QTreeWidgetItem(lvOpgaver);
+            const QImage plate = PlateImage(it->Plate, true, 1, Qt::white);
+            item->setIcon(0, QIcon(QPixmap::fromImage(plate.scaled(ListPicture, Qt::IgnoreAspectRatio,
+                                                                   Qt::SmoothTransformation))));
+        }
+        FShownTasks = int(tasks.size());
+    }
+    int row = 0;
+    for (auto it = tasks.rbegin(); it != tasks.rend(); ++it, ++row) {
+        QTreeWidgetItem* item = lvOpgaver->topLevelItem(row);
+        item->setText(0, TaskName(it->Number));
+        item->setText(1, KindName(KindOf(it->Number)));
+        item->setText(2, QString::number(it->Runs));
+        item->setText(3, it->Solved ? (it->SolvedFirstRun ? QStringLiteral("ja, første kørsel") : QStringLiteral("ja"))
+                                    : QStringLiteral("nej"));
+        item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+    }
+}

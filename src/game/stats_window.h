@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The statistics window: beside the game, non-modal, showing the statistics
+// of this run of the program. It only shows; the classroom wiring tells it
+// what to show and acts on its buttons.
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+
+class QLabel;
+class QPushButton;
+class QTreeWidget;
+class TStatsLog;
+
+class TfmStatistik : public QWidget {
+    Q_OBJECT
+public:
+    explicit TfmStatistik(QWidget* parent);
+
+    void ShowStats(const TStatsLog& log, const QString& name, std::uint32_t playedMs);
+
+    QLabel* lbNavn = nullptr;
+    QPushButton* bbSkiftNavn = nullptr;
+    std::array<std::array<QLabel*, 4>, 4> lbCounts{}; // [kind][given, solved, first run, runs]
+    QLabel* lbStreak = nullptr;
+    QLabel* lbTime = nullptr;
+    QTreeWidget* lvOpgaver = nullptr;
+    QPushButton* bbUdskriv = nullptr;
+    QPushButton* bbKopier = nullptr;
+    QPushButton* bbOpgaveark = nullptr;
+    QPushButton* bbLuk = nullptr;
+
+Q_SIGNALS:
+    void ChangeNameClicked();
+    void PrintClicked();
+    void CopyClicked();
+    void WorksheetClicked();
+
+private:
+    int FShownTasks = -1;
+};
