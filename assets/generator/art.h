@@ -17,6 +17,10 @@ struct TShade {
 };
 extern const TShade kPurple, kGreen, kRed, kSilver, kSteel, kConcrete, kYellow, kBlue, kBrick;
 
+// Canvases are `Scale()` device pixels per drawing unit (1, 2 or 3), so the
+// same painting gives the high-resolution versions.
+void SetScale(int scale);
+int Scale();
 QImage NewCanvas(int w, int h, QColor fill = Qt::transparent);
 void Prepare(QPainter& p);
 QPen OutlinePen(qreal width = 1.0);

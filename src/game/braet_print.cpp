@@ -21,13 +21,16 @@ namespace {
 
 constexpr QSize TaskPictureSize(80, 81);
 constexpr int PrintMargin = 16; // printer pixels from the printable area's corner
+constexpr int PrintGridDpi = 300;
 
-QImage TaskPicture(TOpgave& task, const TPlateBox* box)
+// On a grid `grid` times finer than the screen's pixels (see draw_grid.h).
+QImage TaskPicture(TOpgave& task, const TPlateBox* box, int grid = 1)
 {
-    QImage picture(box ? box->size() : TaskPictureSize, QImage::Format_RGB32);
+    QImage picture((box ? box->size() : TaskPictureSize) * grid, QImage::Format_RGB32);
+    picture.setDevicePixelRatio(grid);
     picture.fill(Qt::white);
     QPainter painter(&picture);
-    task.Draw(painter, true);
+    task.Draw(painter, true, grid);
     return picture;
 }
 
@@ -54,20 +57,23 @@ void TfmBraet::Udskriv1Click()
 {
     if (!FTask)
         return;
-    const QImage picture = TaskPicture(*FTask, FTaskBox);
-
     QPrinter& printer = Printer();
     EnsureOutputFile(printer);
     // Twice the printer-to-screen ratio; at least 1, so that a printer coarser
     // than the screen still prints the plate.
     const int screenDpi = std::max(1, logicalDpiX());
     const int scale = std::max(1, (printer.resolution() / screenDpi) * 2);
+    // Drawn on a grid of about 300 dots per inch, so circles and diagonal
+    // edges are smooth on paper and edges are still thick enough to see.
+    const int grid = std::clamp(scale * PrintGridDpi / std::max(1, printer.resolution()), 1, scale);
+    const QImage picture = TaskPicture(*FTask, FTaskBox, grid);
+    const QSize logical = picture.deviceIndependentSize().toSize();
 
     QPainter painter;
     bool printed = painter.begin(&printer);
     if (printed) {
-        PrintBitmap(painter, PrintMargin, PrintMargin, PrintMargin + picture.width() * scale,
-                    PrintMargin + picture.height() * scale, picture);
+        PrintBitmap(painter, PrintMargin, PrintMargin, PrintMargin + logical.width() * scale,
+                    PrintMargin + logical.height() * scale, picture);
         printed = painter.end();
     }
     if (!printed || printer.printerState() == QPrinter::Error)

@@ -17,7 +17,7 @@ int GlyphCount(const QString& name)
 
 // The classic disabled look: the glyph's dark parts as a grey relief with a
 // white highlight one pixel down and right.
-QImage Disabled(const QImage& normal)
+QImage Disabled(const QImage& normal, int offset = 1)
 {
     QImage out(normal.size(), QImage::Format_ARGB32);
     out.fill(Qt::transparent);
@@ -33,7 +33,7 @@ QImage Disabled(const QImage& normal)
         for (int x = 0; x < out.width(); ++x) {
             if (inShape(x, y))
                 out.setPixel(x, y, shadow);
-            else if (inShape(x - 1, y - 1))
+            else if (inShape(x - offset, y - offset))
                 out.setPixel(x, y, highlight);
         }
     return out;
@@ -74,6 +74,42 @@ QImage LoadPicture(const QString& name)
     // the file with its own PNG reader.
     reader.setAutoDetectImageFormat(false);
     return reader.read();
+}
+
+QImage LoadPicture(const QString& name, int grid)
+{
+    if (grid <= 1)
+        return LoadPicture(name);
+    QImage picture = LoadPicture(name + u'@' + QString::number(grid) + u'x');
+    if (picture.isNull()) {
+        picture = LoadPicture(name);
+        if (picture.isNull())
+            return picture;
+        picture = picture.scaled(picture.size() * grid);
+    }
+    picture.setDevicePixelRatio(grid);
+    return picture;
+}
+
+QIcon LoadGlyph(const QString& name, int grid)
+{
+    QIcon icon = LoadGlyph(name);
+    if (grid <= 1 || icon.isNull())
+        return icon;
+    // Drawn with a transparent background: no key colour to take out.
+    const QImage fine = LoadPicture(name + u'@' + QString::number(grid) + u'x')
+                            .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (fine.isNull())
+        return icon;
+    const int count = GlyphCount(name);
+    const int w = fine.width() / count;
+    QImage normal = fine.copy(0, 0, w, fine.height());
+    QImage disabled = count >= 2 ? fine.copy(w, 0, w, fine.height()) : Disabled(normal, grid);
+    normal.setDevicePixelRatio(grid);
+    disabled.setDevicePixelRatio(grid);
+    icon.addPixmap(QPixmap::fromImage(normal), QIcon::Normal);
+    icon.addPixmap(QPixmap::fromImage(disabled), QIcon::Disabled);
+    return icon;
 }
 
 QIcon LoadGlyph(const QString& name)
