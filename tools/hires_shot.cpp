@@ -80,15 +80,17 @@ void Drive()
     QTest::mouseClick(w->sbHuller, Qt::LeftButton);
     QTest::qWait(200);
     Shot(QStringLiteral("03-machines"));
-    ShotAt(1200, QStringLiteral("04-run-tilt"));
-    ShotAt(2600, QStringLiteral("05-run-holes"));
-    ShotAt(5200, QStringLiteral("06-run-stripe"));
+    for (int i = 0; i < 16; ++i)
+        ShotAt(500 + 500 * i, QStringLiteral("04-run-%1").arg(i, 2, 10, QLatin1Char('0')));
     QTest::mouseClick(w->bbKoerPlade, Qt::LeftButton);
     QTest::qWait(300);
     Shot(QStringLiteral("07-produced"));
 
     QTest::mouseClick(w->bbOverfoerPlade, Qt::LeftButton);
-    w->ClearSlot(4);
+    Place(*w, 1, w->sbHuller, 2);
+    Place(*w, 2, w->sbDrejer, 0);
+    Place(*w, 3, w->sbStriber, 0);
+    QTest::mouseClick(w->sbStriber, Qt::LeftButton);
     QTest::mouseClick(w->bbKoerPlade, Qt::LeftButton);
     QTest::qWait(300);
     Shot(QStringLiteral("08-task-and-plate"));

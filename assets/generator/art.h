@@ -49,4 +49,8 @@ QImage Icon(int size);
 QImage Glyph(const QString& name, QColor key);
 QImage Loudspeaker(bool crossed, QColor key);
 
+// The message dialog's icons ("dlgQuestion", "dlgInformation", "dlgWarning",
+// "dlgError"), 32 x 32, transparent background.
+QImage DialogIcon(const QString& kind);
+
 } // namespace art

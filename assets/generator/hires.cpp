@@ -80,6 +80,8 @@ void WritePictures(const QString& out, int scale, const TFail& fail)
     WriteFile(PicturePath(out, QStringLiteral("LOUDSPEAKER"), scale), Png(speaker), fail);
     WriteFile(PicturePath(out, QStringLiteral("NOLOUDSPEAKER"), scale), Png(art::Loudspeaker(true, Qt::transparent)),
               fail);
+    for (const char* icon : {"dlgQuestion", "dlgInformation", "dlgWarning", "dlgError"})
+        WriteFile(PicturePath(out, QLatin1String(icon), scale), Png(art::DialogIcon(QLatin1String(icon))), fail);
 }
 
 void WriteGlyph(const QString& out, const QString& name, int scale, const TFail& fail)

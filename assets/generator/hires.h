@@ -20,7 +20,8 @@ QString Suffix(int scale); // "@2x"
 // Every failure is reported through `fail`.
 using TFail = std::function<void(const QString&)>;
 
-// The factory, the pieces cut from it, the splash and the program icon.
+// The factory, the pieces cut from it, the splash, the program icon, the
+// loudspeaker glyphs and the message dialog's icons.
 void WritePictures(const QString& out, int scale, const TFail& fail);
 // One tool-bar or palette glyph (transparent background, not keyed).
 void WriteGlyph(const QString& out, const QString& name, int scale, const TFail& fail);
