@@ -23,7 +23,7 @@ void TPictureBox::paintEvent(QPaintEvent*)
     QPainter painter(this);
     // A canvas of a finer grid than the screen (a fractional ratio) is
     // scaled down smoothly.
-    if (!qFuzzyCompare(FCanvas.devicePixelRatio(), devicePixelRatioF()))
+    if (FCanvas.devicePixelRatio() > devicePixelRatioF() + 0.01)
         painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
     painter.drawImage(0, 0, FCanvas);
 }

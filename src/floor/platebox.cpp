@@ -33,7 +33,7 @@ void TPlateBox::Repaint()
 void TPlateBox::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    if (!qFuzzyCompare(FCanvas.devicePixelRatio(), devicePixelRatioF()))
+    if (FCanvas.devicePixelRatio() > devicePixelRatioF() + 0.01)
         painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
     painter.drawImage(0, 0, FCanvas);
 }

@@ -2,6 +2,10 @@
 #include "shell/resources.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QResource>
 #include <QFile>
 #include <QImageReader>
 #include <QPainter>
@@ -49,12 +53,34 @@ QImage ReadBitmap(QByteArray data)
     return reader.read();
 }
 
+// The high-resolution versions (names with "@2x", "@3x") are in a resource
+// file of their own, mapped the first time one is asked for: beside the
+// program, in the installed data folder, or in the build tree.
+void UseHiResResources()
+{
+    static const bool registered = [] {
+        const QDir programDir(QCoreApplication::applicationDirPath());
+        QStringList candidates{programDir.filePath(QStringLiteral("vorlen-hires.rcc")),
+                               programDir.filePath(QStringLiteral("../share/vorlen/vorlen-hires.rcc"))};
+#ifdef VORLEN_HIRES_BUILD_PATH
+        candidates.append(QStringLiteral(VORLEN_HIRES_BUILD_PATH));
+#endif
+        for (const QString& candidate : std::as_const(candidates))
+            if (QFileInfo(candidate).isFile() && QResource::registerResource(candidate))
+                return true;
+        return false;
+    }();
+    Q_UNUSED(registered);
+}
+
 } // namespace
 
 QByteArray LoadResource(const QString& type, const QString& name)
 {
     if (type.isEmpty() || name.isEmpty())
         return QByteArray();
+    if (name.contains(u'@'))
+        UseHiResResources();
     QFile f(ResourcePath(type, name));
     if (!f.open(QIODevice::ReadOnly))
         return QByteArray();
@@ -65,6 +91,8 @@ QImage LoadPicture(const QString& name)
 {
     if (name.isEmpty())
         return QImage();
+    if (name.contains(u'@'))
+        UseHiResResources();
     const QString path = u":/pictures/" + name;
     if (!QFile::exists(path))
         return QImage(); // not a picture; a reader would complain

@@ -46,8 +46,8 @@ void THiResAssetsTest::everyPictureComesAtEveryGrid()
         for (int grid : {2, 3}) {
             const QString fine = name + u'@' + QString::number(grid) + u'x';
             // A real drawing, not the 1x picture enlarged by the loader.
-            QVERIFY2(QFile::exists(u":/pictures/" + fine), qPrintable(fine));
             const QImage picture = LoadPicture(name, grid);
+            QVERIFY2(QFile::exists(u":/pictures/" + fine), qPrintable(fine));
             QCOMPARE(picture.size(), one.size() * grid);
             QCOMPARE(picture.devicePixelRatio(), qreal(grid));
         }
