@@ -25,8 +25,9 @@ namespace {
 QDir gDocs, gOut;
 int gFailures = 0;
 
-// Where `part` lies in `whole` (both 1x), by sampled colour distance.
-QPoint Find(const QImage& whole, const QImage& part)
+// Where `part` lies in `whole` (both 1x), by sampled colour distance;
+// `distance` gets the best distance per sample.
+QPoint Find(const QImage& whole, const QImage& part, double* distance)
 {
     std::vector<QPoint> samples;
     for (int i = 0; i < 400; ++i)
@@ -47,7 +48,7 @@ QPoint Find(const QImage& whole, const QImage& part)
                 at = QPoint(x, y);
             }
         }
-    std::printf("  best distance %ld per sample %.1f\n", best, double(best) / double(samples.size()));
+    *distance = double(best) / double(samples.size());
     return at;
 }
 
@@ -63,9 +64,31 @@ void Cut(const QString& name, const QPixmap& grab)
         ++gFailures;
         return;
     }
-    std::printf("%s:\n", qPrintable(name));
-    const QPoint at = Find(coarse, part);
-    const QImage out = fine.copy(QRect(at * ratio, part.size() * ratio));
+    // Some pictures show the window reduced: try reductions too.
+    double best = std::numeric_limits<double>::max(), bestScale = 1.0;
+    QPoint bestAt;
+    for (int percent = 100; percent >= 60; --percent) {
+        const double k = percent / 100.0;
+        const QImage reduced = percent == 100 ? coarse
+                                              : coarse.scaled((QSizeF(coarse.size()) * k).toSize(),
+                                                              Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        if (part.width() > reduced.width() || part.height() > reduced.height())
+            break;
+        double distance = 0;
+        const QPoint at = Find(reduced, part, &distance);
+        if (distance < best) {
+            best = distance;
+            bestAt = at;
+            bestScale = k;
+        }
+        if (percent == 100 && best < 30)
+            break;
+    }
+    std::printf("%s: at %d,%d reduced to %.2f, distance %.1f per sample\n", qPrintable(name), bestAt.x(), bestAt.y(),
+                bestScale, best);
+    const QRectF area(QPointF(bestAt) / bestScale * ratio, QSizeF(part.size()) / bestScale * ratio);
+    const QImage out = fine.copy(area.toAlignedRect())
+                           .scaled(part.size() * 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     out.save(gOut.filePath(name + u"@2x.png"));
 }
 
@@ -105,7 +128,7 @@ void Drive(TfmBraet& w)
     w.ClearAllSlots();
     Place(w, 1, mcHoles, 5);
     Place(w, 2, mcRotate, 1);
-    Place(w, 6, mcStripe, 1);
+    Place(w, 6, mcStripe, 2);
     QTimer::singleShot(1700, [&w] { Cut(QStringLiteral("koersel"), w.grab()); });
     QTest::mouseClick(w.bbKoerPlade, Qt::LeftButton);
     QTest::mouseClick(w.bbOverfoerPlade, Qt::LeftButton);
@@ -113,7 +136,7 @@ void Drive(TfmBraet& w)
     Cut(QStringLiteral("opgave"), w.grab());
     Place(w, 1, mcHoles, 5);
     Place(w, 2, mcRotate, 1);
-    Place(w, 6, mcStripe, 1);
+    Place(w, 6, mcStripe, 2);
     QTest::mouseClick(w.bbKoerPlade, Qt::LeftButton);
     QTest::qWait(100);
     const QPixmap right = w.grab();
