@@ -17,6 +17,10 @@ struct TShade {
 };
 extern const TShade kPurple, kGreen, kRed, kSilver, kSteel, kConcrete, kYellow, kBlue, kBrick;
 
+// Canvases are `Scale()` device pixels per drawing unit (1, 2 or 3), so the
+// same painting gives the high-resolution versions.
+void SetScale(int scale);
+int Scale();
 QImage NewCanvas(int w, int h, QColor fill = Qt::transparent);
 void Prepare(QPainter& p);
 QPen OutlinePen(qreal width = 1.0);
@@ -46,5 +50,9 @@ QImage Glyph(const QString& name, QColor key);
 QImage Loudspeaker(bool crossed, QColor key);
 QImage HareGlyph(QColor key);
 QImage HentOpgaveGlyph();
+
+// The message dialog's icons ("dlgQuestion", "dlgInformation", "dlgWarning",
+// "dlgError"), 32 x 32, transparent background.
+QImage DialogIcon(const QString& kind);
 
 } // namespace art

@@ -480,7 +480,9 @@ QImage Factory()
 QImage Lamp(const QImage& factory, bool green, bool lit)
 {
     const int x = green ? kGreenLampX : kRedLampX;
-    QImage img = factory.copy(x, kLampY, 27, 21).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const int s = Scale();
+    QImage img = factory.copy(x * s, kLampY * s, 27 * s, 21 * s).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    img.setDevicePixelRatio(s);
     if (!lit)
         return img; // the factory itself shows the unlit lamps
     QPainter p(&img);

@@ -18,9 +18,24 @@ const TShade kYellow{QColor(0xff, 0xf3, 0x8a), QColor(0xff, 0xd2, 0x3a), QColor(
 const TShade kBlue{QColor(0x7c, 0xc4, 0xff), QColor(0x2f, 0x80, 0xe0), QColor(0x1b, 0x4f, 0xa8)};
 const TShade kBrick{QColor(0xd9, 0x7a, 0x55), QColor(0xc0, 0x5e, 0x3e), QColor(0x93, 0x42, 0x2c)};
 
+namespace {
+int gScale = 1;
+}
+
+void SetScale(int scale)
+{
+    gScale = scale;
+}
+
+int Scale()
+{
+    return gScale;
+}
+
 QImage NewCanvas(int w, int h, QColor fill)
 {
-    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+    QImage img(w * gScale, h * gScale, QImage::Format_ARGB32_Premultiplied);
+    img.setDevicePixelRatio(gScale);
     img.fill(fill);
     return img;
 }

@@ -6,6 +6,7 @@
 // sheets of the animations as the floor will show them.
 #include "art.h"
 #include "encoders.h"
+#include "hires.h"
 #include "quantise.h"
 #include "sounds.h"
 
@@ -18,6 +19,7 @@
 #include <QBuffer>
 
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -28,6 +30,8 @@ void Fail(const QString& what)
     std::fprintf(stderr, "vorlen-assets: %s\n", qPrintable(what));
     gFailed = true;
 }
+
+const hires::TFail kFail = [](const QString& what) { Fail(what); };
 
 void WriteFile(const QString& path, const QByteArray& bytes)
 {
@@ -51,7 +55,7 @@ struct TAnimation {
     const char* name;
     int tableSize;
     int transparent;
-    QVector<QImage> frames;
+    std::function<QVector<QImage>()> draw;
     bool strips; // frames after the first hold only the MALER strip
 };
 
@@ -141,6 +145,8 @@ int main(int argc, char** argv)
 
     WriteFile(out + u"/pictures/Image2.png", EncodePngIndexed(Quantise(art::Splash(), TQuantiseOptions{256, -1}), 8));
     WriteFile(out + u"/pictures/MAINICON.png", EncodePngIndexed(Quantise(art::Icon(32), TQuantiseOptions{16, -1}), 4));
+    for (int scale : hires::kScales)
+        hires::WritePictures(out, scale, kFail);
     for (int size : {16, 32, 48, 64, 128, 256})
         WriteFile(out + u"/icons/vorlen-" + QString::number(size) + u".png", PngOfImage(art::Icon(size)));
     {
@@ -185,6 +191,8 @@ int main(int argc, char** argv)
             WriteFile(path, EncodePngIndexed(Quantise(drawn, TQuantiseOptions{g.colours, 0, key}),
                                              g.colours == 16 ? 4 : 8));
         }
+        for (int scale : hires::kScales)
+            hires::WriteGlyph(out, name, scale, kFail);
     }
     WriteFile(out + u"/BUTTONGLYPH/LOUDSPEAKER.bmp",
               EncodeBmp4(Quantise(art::Loudspeaker(false, Qt::transparent), TQuantiseOptions{16, 0, key})));
@@ -193,15 +201,20 @@ int main(int argc, char** argv)
 
     // --- animations
     TAnimation anims[] = {
-        {"DREJER45", 256, 0, art::DrejerFrames(5), false},   {"DREJER90", 256, 0, art::DrejerFrames(9), false},
-        {"DREJER135", 256, 0, art::DrejerFrames(14), false}, {"DREJER180", 64, 33, art::DrejerFrames(18), false},
-        {"HULLER1", 32, 30, art::HullerFrames(), false},      {"MALER1", 32, 30, art::MalerFrames(1, 16), false},
-        {"MALER2", 32, 30, art::MalerFrames(2, 31), true},    {"MALER3", 32, 0, art::MalerFrames(3, 48), true},
+        {"DREJER45", 256, 0, [] { return art::DrejerFrames(5); }, false},
+        {"DREJER90", 256, 0, [] { return art::DrejerFrames(9); }, false},
+        {"DREJER135", 256, 0, [] { return art::DrejerFrames(14); }, false},
+        {"DREJER180", 64, 33, [] { return art::DrejerFrames(18); }, false},
+        {"HULLER1", 32, 30, [] { return art::HullerFrames(); }, false},
+        {"MALER1", 32, 30, [] { return art::MalerFrames(1, 16); }, false},
+        {"MALER2", 32, 30, [] { return art::MalerFrames(2, 31); }, true},
+        {"MALER3", 32, 0, [] { return art::MalerFrames(3, 48); }, true},
     };
     for (TAnimation& a : anims) {
         const QString name = QLatin1String(a.name);
+        const QVector<QImage> drawn = a.draw();
         const QVector<TIndexed> mapped =
-            Quantise(a.frames, TQuantiseOptions{a.tableSize, a.transparent, qRgb(255, 0, 255)});
+            Quantise(drawn, TQuantiseOptions{a.tableSize, a.transparent, qRgb(255, 0, 255)});
         const QVector<QRgb> palette = mapped.first().palette;
         QVector<TGifFrame> frames;
         const QRect strip(art::kMalerStripLeft, art::kMalerStripTop, art::kMalerStripWidth, art::kMalerStripHeight);
@@ -230,12 +243,13 @@ int main(int argc, char** argv)
             frames.append(f);
         }
         QDir().mkpath(out + u"/GIF");
-        if (!WriteGif(out + u"/GIF/" + name + u".gif", a.frames.first().width(), a.frames.first().height(), palette,
+        if (!WriteGif(out + u"/GIF/" + name + u".gif", drawn.first().width(), drawn.first().height(), palette,
                       a.transparent, frames))
             Fail(QStringLiteral("giflib refused ") + name);
         if (!sheets.isEmpty())
-            WriteSheet(sheets, name,
-                       Replay(factoryRgb, frames, a.frames.first().width(), a.transparent, palette));
+            WriteSheet(sheets, name, Replay(factoryRgb, frames, drawn.first().width(), a.transparent, palette));
+        for (int scale : hires::kScales)
+            hires::WriteAnimation(out, name, a.transparent, a.strips, a.draw, scale, kFail);
     }
 
     // --- sounds

@@ -119,6 +119,10 @@ public:
 
     // The part of the factory picture that lies under `windowRect`.
     QImage FactoryPiece(const QRect& windowRect) const;
+    // Draws the pictures, glyphs, machines and plates again for the device
+    // pixel ratio of the screen the window is now on, if that needs another
+    // grid (after a run when one is in progress).
+    void FollowDeviceGrid();
     // The machine tool selected in the palette, or nullptr.
     QToolButton* SelectedTool() const;
 

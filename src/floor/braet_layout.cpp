@@ -3,12 +3,14 @@
 // that keep the layout.
 #include "floor/braet_floor.h"
 
+#include "floor/devicegridwatch.h"
 #include "floor/hitarea.h"
 #include "floor/picturebox.h"
 #include "floor/platebox.h"
 #include "floor/settingselector.h"
 #include "floor/windowsize.h"
 #include "shell/centrewindow.h"
+#include "model/draw_grid.h"
 #include "shell/resources.h"
 
 #include <QAction>
@@ -35,7 +37,7 @@ QToolButton* MakeButton(QWidget* parent, const QString& name, const QRect& geome
     button->setAccessibleName(hint);
     button->setFocusPolicy(focus);
     button->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    const QIcon icon = LoadGlyph(name);
+    const QIcon icon = LoadGlyph(name, DeviceGrid(parent->devicePixelRatioF()));
     button->setIcon(icon);
     const QList<QSize> sizes = icon.availableSizes();
     if (!sizes.isEmpty())
@@ -68,10 +70,14 @@ TBraetFloor::TBraetFloor(QWidget* parent) : QWidget(parent, Qt::Window)
     font.setPixelSize(12);
     setFont(font);
     const QImage icon = LoadPicture(QStringLiteral("MAINICON"));
-    if (!icon.isNull())
-        setWindowIcon(QIcon(QPixmap::fromImage(icon)));
+    if (!icon.isNull()) {
+        QIcon windowIcon(QPixmap::fromImage(icon));
+        if (const int grid = DeviceGrid(devicePixelRatioF()); grid > 1)
+            windowIcon.addPixmap(QPixmap::fromImage(LoadPicture(QStringLiteral("MAINICON"), grid)));
+        setWindowIcon(windowIcon);
+    }
 
-    FFactory = LoadPicture(QStringLiteral("ImageVorlen"));
+    FFactory = LoadPicture(QStringLiteral("ImageVorlen"), DeviceGrid(devicePixelRatioF()));
     if (FFactory.isNull()) {
         FFactory = QImage(ClientWidth, ClientHeight - PictureTop, QImage::Format_RGB32);
         FFactory.fill(Qt::white);
@@ -112,17 +118,19 @@ TBraetFloor::TBraetFloor(QWidget* parent) : QWidget(parent, Qt::Window)
     LightTimer->setSingleShot(false);
 
     ConnectFloor();
+    new TDeviceGridWatch(this, [this] { FollowDeviceGrid(); });
 }
 
 TBraetFloor::~TBraetFloor() = default;
 
 void TBraetFloor::BuildFactory()
 {
+    const int grid = GridOf(FFactory);
     // Creation order is the stacking order at start, back to front.
     imGroenTaend = MakePicture(this, QStringLiteral("imGroenTaend"), QRect(685, 138, 27, 21),
-                               LoadPicture(QStringLiteral("imGroenTaend")));
+                               LoadPicture(QStringLiteral("imGroenTaend"), grid));
     imRoedTaend = MakePicture(this, QStringLiteral("imRoedTaend"), QRect(648, 138, 27, 21),
-                              LoadPicture(QStringLiteral("imRoedTaend")));
+                              LoadPicture(QStringLiteral("imRoedTaend"), grid));
     ImageVorlen = MakePicture(this, QStringLiteral("ImageVorlen"), QRect(0, PictureTop, 792, 533), FFactory);
     ImageVorlen->setAccessibleName(QStringLiteral("Fabrikken"));
 
@@ -172,15 +180,16 @@ void TBraetFloor::BuildFactory()
     }
 
     imGroenSluk = MakePicture(this, QStringLiteral("imGroenSluk"), QRect(685, 138, 27, 21),
-                              LoadPicture(QStringLiteral("imGroenSluk")));
+                              LoadPicture(QStringLiteral("imGroenSluk"), grid));
     imGroenSluk->setAccessibleName(QStringLiteral("Grøn lampe"));
     imSnydeGulv = MakePicture(this, QStringLiteral("imSnydeGulv"), QRect(616, 262, 105, 19),
-                              LoadPicture(QStringLiteral("imSnydeGulv")));
+                              LoadPicture(QStringLiteral("imSnydeGulv"), grid));
     imRoedSluk = MakePicture(this, QStringLiteral("imRoedSluk"), QRect(648, 138, 27, 21),
-                             LoadPicture(QStringLiteral("imRoedSluk")));
+                             LoadPicture(QStringLiteral("imRoedSluk"), grid));
     imRoedSluk->setAccessibleName(QStringLiteral("Rød lampe"));
 
-    Image2 = MakePicture(this, QStringLiteral("Image2"), QRect(552, 448, 313, 257), LoadPicture(QStringLiteral("Image2")));
+    Image2 = MakePicture(this, QStringLiteral("Image2"), QRect(552, 448, 313, 257),
+                         LoadPicture(QStringLiteral("Image2"), grid));
     Image2->hide();
 
     // Windowed controls: always above the drawn elements.
@@ -231,7 +240,7 @@ void TBraetFloor::BuildToolBar()
     bbCopy->setEnabled(false);
     bbPrint->setEnabled(false);
     // The sound button starts with the sound-off picture, matching sound off.
-    bbSound->setIcon(LoadGlyph(QStringLiteral("NOLOUDSPEAKER")));
+    bbSound->setIcon(LoadGlyph(QStringLiteral("NOLOUDSPEAKER"), GridOf(FFactory)));
 }
 
 bool TBraetFloor::event(QEvent* event)
@@ -290,10 +299,11 @@ void TBraetFloor::pbOpgavePaint(TPlateBox* sender)
     if (!sender)
         return;
     QPainter painter(&sender->Canvas());
+    const int grid = GridOf(sender->Canvas());
     if (FTask && sender == FTaskBox)
-        FTask->Draw(painter, false);
+        FTask->Draw(painter, false, grid);
     else if (FProducedPlate && sender == FPlateBox)
-        FProducedPlate->Draw(painter, false);
+        FProducedPlate->Draw(painter, false, grid);
 }
 
 void TBraetFloor::BringToFront(QWidget* drawn)
@@ -316,7 +326,11 @@ void TBraetFloor::RaiseWindowedControls()
 
 QImage TBraetFloor::FactoryPiece(const QRect& windowRect) const
 {
-    return FFactory.copy(windowRect.translated(0, -PictureTop));
+    // On the factory picture's grid, covering the same logical area.
+    const int grid = GridOf(FFactory);
+    QImage piece = FFactory.copy(OnGrid(windowRect.translated(0, -PictureTop), grid));
+    piece.setDevicePixelRatio(grid);
+    return piece;
 }
 
 QToolButton* TBraetFloor::SelectedTool() const

@@ -5,6 +5,7 @@
 
 #include "floor/settingselector.h"
 #include "model/draw_gdi.h"
+#include "model/draw_grid.h"
 
 #include <QPainter>
 
@@ -25,7 +26,7 @@ void DrawRotateItem(int index, const QRect& rect, QPainter& canvas)
     canvas.restore();
 }
 
-void DrawHolesItem(int index, const QRect& rect, QPainter& canvas)
+void DrawHolesItem(int index, const QRect& rect, QPainter& canvas, int grid)
 {
     if (index < 0 || index >= 6)
         return;
@@ -52,13 +53,13 @@ void DrawHolesItem(int index, const QRect& rect, QPainter& canvas)
     const TGdiStyle outline = TGdiStyle::Hollow(Qt::black);
     for (int k = 0; k < count; ++k) {
         if (square)
-            GdiRectangle(canvas, outline, xs[k], y, xs[k] + 10, y + 10);
+            GdiRectangle(canvas, outline, xs[k], y, xs[k] + 10, y + 10, grid);
         else
-            GdiEllipse(canvas, outline, xs[k], y, xs[k] + 10, y + 10);
+            GdiEllipse(canvas, outline, xs[k], y, xs[k] + 10, y + 10, grid);
     }
 }
 
-void DrawStripeItem(int index, const QRect& rect, QPainter& canvas)
+void DrawStripeItem(int index, const QRect& rect, QPainter& canvas, int grid)
 {
     static const int halfThickness[] = {1, 2, 4};
     if (index < 0 || index >= 3)
@@ -68,7 +69,8 @@ void DrawStripeItem(int index, const QRect& rect, QPainter& canvas)
     const int b = rect.top() + rect.height();
     const int m = t + (b - t) / 2;
     const QColor blue(0, 0, 255);
-    GdiRectangle(canvas, TGdiStyle::Solid(blue, blue), rect.left() + 2, m - h, rect.left() + rect.width() - 2, m + h);
+    GdiRectangle(canvas, TGdiStyle::Solid(blue, blue), rect.left() + 2, m - h, rect.left() + rect.width() - 2, m + h,
+                 grid);
 }
 
 } // namespace
@@ -82,10 +84,13 @@ void TBraetFloor::cbSetting1DrawItem(TSettingSelector* control, int index, const
         DrawRotateItem(index, rect, canvas);
         break;
     case mcHoles:
-        DrawHolesItem(index, rect, canvas);
+        // The symbols stand from the surface's left edge on.
+        PaintOnDeviceGrid(canvas, QRect(0, rect.top(), rect.left() + rect.width(), rect.height()),
+                          [&](QPainter& onGrid, int grid) { DrawHolesItem(index, rect, onGrid, grid); });
         break;
     case mcStripe:
-        DrawStripeItem(index, rect, canvas);
+        PaintOnDeviceGrid(canvas, rect,
+                          [&](QPainter& onGrid, int grid) { DrawStripeItem(index, rect, onGrid, grid); });
         break;
     default:
         break;

@@ -2,6 +2,7 @@
 // The eight machine slots: their creation and the picture that follows each
 // slot's machine and setting.
 #include "floor/braet_floor.h"
+#include "model/draw_grid.h"
 
 #include "floor/hitarea.h"
 #include "floor/picturebox.h"
@@ -90,9 +91,9 @@ void TBraetFloor::cbSettingChange(TSettingSelector* sender)
 
     if (!name.isEmpty()) {
         TGifAnimation& animation = *slot.FAnimation;
-        animation.LoadFromResource(name);
-        animation.SetAnimate(false);
         picture->SetPicture(FactoryPiece(picture->geometry()));
+        animation.LoadFromResource(name, GridOf(picture->Canvas()));
+        animation.SetAnimate(false);
         // Centred on the picture: a wider animation loses as many columns on
         // each side, a narrower one leaves the floor showing beside it.
         const int d = (animation.Width() - picture->width()) / 2;

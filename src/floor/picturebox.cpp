@@ -21,6 +21,10 @@ void TPictureBox::paintEvent(QPaintEvent*)
     if (FCanvas.isNull())
         return;
     QPainter painter(this);
+    // A canvas of a finer grid than the screen (a fractional ratio) is
+    // scaled down smoothly.
+    if (FCanvas.devicePixelRatio() > devicePixelRatioF() + 0.01)
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
     painter.drawImage(0, 0, FCanvas);
 }
 

@@ -1,16 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "floor/platebox.h"
 
+#include "model/draw_grid.h"
+
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 
 TPlateBox::TPlateBox(QWidget* parent, const QString& objectName)
-    : QWidget(parent), FCanvas(80, 81, QImage::Format_ARGB32_Premultiplied)
+    : QWidget(parent)
 {
     setObjectName(objectName);
     setFixedSize(80, 81);
+    SetGrid(DeviceGrid(devicePixelRatioF()));
+}
+
+void TPlateBox::SetGrid(int grid)
+{
+    FCanvas = QImage(size() * grid, QImage::Format_ARGB32_Premultiplied);
+    FCanvas.setDevicePixelRatio(grid);
     FCanvas.fill(Qt::transparent);
 }
 
@@ -25,6 +34,8 @@ void TPlateBox::Repaint()
 void TPlateBox::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    if (FCanvas.devicePixelRatio() > devicePixelRatioF() + 0.01)
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
     painter.drawImage(0, 0, FCanvas);
 }
 

@@ -16,7 +16,10 @@ class TPlateBox : public QWidget {
 public:
     TPlateBox(QWidget* parent, const QString& objectName);
 
+    // On the device grid of the screen (80 * grid x 81 * grid pixels with
+    // that device pixel ratio); SetGrid starts an empty one of another grid.
     QImage& Canvas() { return FCanvas; }
+    void SetGrid(int grid);
     const QImage& Canvas() const { return FCanvas; }
 
     // Paint handler: draws the plate onto the (cleared) canvas.

@@ -19,13 +19,16 @@ namespace {
 
 constexpr QSize TaskPictureSize(80, 81);
 constexpr int PrintMargin = 16; // printer pixels from the printable area's corner
+constexpr int PrintGridDpi = 300;
 
-QImage TaskPicture(TOpgave& task, const TPlateBox* box)
+// On a grid `grid` times finer than the screen's pixels (see draw_grid.h).
+QImage TaskPicture(TOpgave& task, const TPlateBox* box, int grid = 1)
 {
-    QImage picture(box ? box->size() : TaskPictureSize, QImage::Format_RGB32);
+    QImage picture((box ? box->size() : TaskPictureSize) * grid, QImage::Format_RGB32);
+    picture.setDevicePixelRatio(grid);
     picture.fill(Qt::white);
     QPainter painter(&picture);
-    task.Draw(painter, true);
+    task.Draw(painter, true, grid);
     return picture;
 }
 
@@ -66,8 +69,6 @@ void TfmBraet::Udskriv1Click()
 {
     if (!FTask)
         return;
-    const QImage picture = TaskPicture(*FTask, FTaskBox);
-
     QPrinter& printer = Printer();
     TPrintJob job(printer);
     if (!job.BeginPrintJob(this, QStringLiteral("Vorlen-opgave.pdf")))
@@ -76,11 +77,16 @@ void TfmBraet::Udskriv1Click()
     // than the screen still prints the plate.
     const int screenDpi = std::max(1, logicalDpiX());
     const int scale = std::max(1, (printer.resolution() / screenDpi) * 2);
+    // Drawn on a grid of about 300 dots per inch, so circles and diagonal
+    // edges are smooth on paper and edges are still thick enough to see.
+    const int grid = std::clamp(scale * PrintGridDpi / std::max(1, printer.resolution()), 1, scale);
+    const QImage picture = TaskPicture(*FTask, FTaskBox, grid);
+    const QSize logical = picture.deviceIndependentSize().toSize();
 
     QPainter painter;
     bool printed = painter.begin(&printer);
     if (printed) {
-        const QRect place(PrintMargin, PrintMargin, picture.width() * scale, picture.height() * scale);
+        const QRect place(PrintMargin, PrintMargin, logical.width() * scale, logical.height() * scale);
         PrintBitmap(painter, place.left(), place.top(), place.left() + place.width(), place.top() + place.height(),
                     picture);
         QString caption = QStringLiteral("Opgave: ") + TaskName(FTaskNumber);

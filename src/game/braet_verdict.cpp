@@ -5,6 +5,7 @@
 
 #include "floor/picturebox.h"
 #include "shell/resources.h"
+#include "model/draw_grid.h"
 #include "shell/soundplayer.h"
 
 #include <QTimer>
@@ -69,5 +70,5 @@ void TfmBraet::bbSoundClick()
     }
     bbSound->setToolTip(hint);
     bbSound->setAccessibleName(hint);
-    bbSound->setIcon(LoadGlyph(glyph));
+    bbSound->setIcon(LoadGlyph(glyph, DeviceGrid(bbSound->devicePixelRatioF())));
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The plate tipping over at the start of a run and standing up at its end.
 #include "model/draw_gdi.h"
+#include "model/draw_grid.h"
 #include "model/draw_plate.h"
 #include "model/opgave.h"
 #include "base/delay.h"
@@ -20,20 +21,23 @@ constexpr int LeanEvery = 15;
 
 // The painter is closed again before anyone else gets to look at or paint on
 // the canvas (frameShown, event handlers inside Delay).
+// The canvas and the background are on the same device grid (see
+// draw_grid.h); `r` and the outline are logical.
 void ShowFrame(QImage& canvas, const QImage& background, const QRect& r,
                const std::array<QPoint, 4>& outline, const std::function<void()>& frameShown)
 {
+    const int grid = GridOf(canvas);
     {
         QPainter painter(&canvas);
         const QColor white(255, 255, 255);
-        GdiPolygon(painter, TGdiStyle::Solid(white, white), outline);
+        GdiPolygon(painter, TGdiStyle::Solid(white, white), outline, grid);
     }
     if (frameShown)
         frameShown();
     Delay(FrameMs);
     QPainter painter(&canvas);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(r.topLeft(), background, r);
+    painter.drawImage(r.topLeft(), background, OnGrid(r, grid));
 }
 
 } // namespace
@@ -91,5 +95,5 @@ void TOpgave::Tilt(QImage& canvas, const QImage& background, const QRect& r,
         FLying = true;
     }
     QPainter painter(&canvas);
-    Draw(painter, false);
+    Draw(painter, false, GridOf(canvas));
 }

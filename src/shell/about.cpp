@@ -4,6 +4,7 @@
 #include "shell/glyphbutton.h"
 
 #include "shell/resources.h"
+#include "model/draw_grid.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -96,9 +97,11 @@ TfmAbout::TfmAbout(QWidget* parent)
     ProgramIcon->setObjectName(QStringLiteral("ProgramIcon"));
     ProgramIcon->setGeometry(16, 24, 32, 32);
     ProgramIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    const QImage icon = LoadPicture(QStringLiteral("MAINICON"));
+    const QImage icon = LoadPicture(QStringLiteral("MAINICON"), DeviceGrid(devicePixelRatio()));
     if (!icon.isNull())
         ProgramIcon->setPixmap(QPixmap::fromImage(icon));
+    // A larger picture than the screen needs is scaled down smoothly.
+    ProgramIcon->setScaledContents(GridOf(icon) > 1);
 
     const QString arial = QStringLiteral("Arial");
     ProductName = MakeLabel(Panel1, QStringLiteral("ProductName"), QStringLiteral("Vorlen"),

@@ -3,6 +3,7 @@
 
 #include "base/delay.h"
 #include "shell/resources.h"
+#include "model/draw_grid.h"
 
 #include <QPainter>
 
@@ -218,10 +219,23 @@ std::shared_ptr<const TFrames> Decode(const QByteArray& data)
     return result;
 }
 
+// Frames, clips and origins are in the canvas's device pixels: the painter
+// draws on the canvas pixel for pixel, whatever its device pixel ratio.
+struct TDevicePixels {
+    explicit TDevicePixels(QImage& canvas) : Canvas(canvas), Ratio(canvas.devicePixelRatio())
+    {
+        Canvas.setDevicePixelRatio(1);
+    }
+    ~TDevicePixels() { Canvas.setDevicePixelRatio(Ratio); }
+    QImage& Canvas;
+    qreal Ratio;
+};
+
 void DrawFrame(QImage& canvas, const QRect& clip, const QPoint& origin, const TFrame& frame)
 {
     if (frame.Image.isNull())
         return;
+    const TDevicePixels devicePixels(canvas);
     QPainter painter(&canvas);
     painter.setClipRect(clip);
     painter.drawImage(origin + frame.Offset, frame.Image);
@@ -233,9 +247,12 @@ void Restore(QImage& canvas, const QRect& area, const QImage& source, const QPoi
 {
     if (area.isEmpty() || source.isNull())
         return;
+    QImage pixels = source; // copied from the canvas, with its ratio
+    pixels.setDevicePixelRatio(1);
+    const TDevicePixels devicePixels(canvas);
     QPainter painter(&canvas);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(area.topLeft(), source, area.translated(-sourceOrigin));
+    painter.drawImage(area.topLeft(), pixels, area.translated(-sourceOrigin));
 }
 
 } // namespace
@@ -246,6 +263,8 @@ struct TGifAnimation::TImpl {
     std::shared_ptr<const TFrames> Frames;
     bool Animate = true;
     bool Loop = true;
+    int Grid = 1;
+    QString Name;
 };
 
 TGifAnimation::TGifAnimation() : FImpl(std::make_unique<TImpl>()) {}
@@ -254,17 +273,43 @@ TGifAnimation::~TGifAnimation() = default;
 
 bool TGifAnimation::LoadFromResource(const QString& name)
 {
-    return LoadFromData(LoadResource(QStringLiteral("GIF"), name));
+    const bool loaded = LoadFromData(LoadResource(QStringLiteral("GIF"), name));
+    FImpl->Name = name;
+    return loaded;
+}
+
+bool TGifAnimation::LoadFromResource(const QString& name, int grid)
+{
+    if (grid > 1 && LoadFromData(LoadResource(QStringLiteral("GIF"), name + u'@' + QString::number(grid) + u'x'))) {
+        FImpl->Grid = grid;
+        FImpl->Name = name;
+        return true;
+    }
+    return LoadFromResource(name);
+}
+
+int TGifAnimation::Grid() const
+{
+    return FImpl->Grid;
+}
+
+QString TGifAnimation::ResourceName() const
+{
+    return FImpl->Name;
 }
 
 bool TGifAnimation::LoadFromData(const QByteArray& data)
 {
+    FImpl->Grid = 1;
+    FImpl->Name.clear();
     FImpl->Frames = Decode(data);
     return FImpl->Frames != nullptr;
 }
 
 void TGifAnimation::Clear()
 {
+    FImpl->Grid = 1;
+    FImpl->Name.clear();
     FImpl->Frames.reset();
 }
 
@@ -275,12 +320,12 @@ bool TGifAnimation::IsEmpty() const
 
 int TGifAnimation::Width() const
 {
-    return FImpl->Frames ? FImpl->Frames->Width : 0;
+    return FImpl->Frames ? FImpl->Frames->Width / FImpl->Grid : 0;
 }
 
 int TGifAnimation::Height() const
 {
-    return FImpl->Frames ? FImpl->Frames->Height : 0;
+    return FImpl->Frames ? FImpl->Frames->Height / FImpl->Grid : 0;
 }
 
 int TGifAnimation::FrameCount() const
@@ -319,14 +364,16 @@ void TGifAnimation::DrawFirstFrame(QImage& canvas, const QRect& r) const
 {
     if (!FImpl->Frames || canvas.isNull())
         return;
-    DrawFrame(canvas, r, r.topLeft(), FImpl->Frames->Frames.front());
+    const QRect area = OnGrid(r, FImpl->Grid);
+    DrawFrame(canvas, area, area.topLeft(), FImpl->Frames->Frames.front());
 }
 
-void TGifAnimation::Play(QImage& canvas, const QRect& r, const std::function<void()>& frameShown)
+void TGifAnimation::Play(QImage& canvas, const QRect& logical, const std::function<void()>& frameShown)
 {
     const std::shared_ptr<const TFrames> frames = FImpl->Frames;
     if (!frames || canvas.isNull())
         return;
+    const QRect r = OnGrid(logical, FImpl->Grid);
     const QRect visible = r & canvas.rect();
     // Disposal to background shows what lay under the animation: the floor.
     const QImage before = canvas.copy(visible);

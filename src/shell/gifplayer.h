@@ -20,11 +20,18 @@ public:
     // Loads the "GIF" resource `name`; false (and empty) on a missing or
     // corrupt stream.
     bool LoadFromResource(const QString& name);
+    // The version drawn for device grid `grid` ("NAME@2x"; the 1x one at 1
+    // or when there is none). Sizes and places stay logical; the canvases it
+    // draws on must be of the animation's Grid().
+    bool LoadFromResource(const QString& name, int grid);
+    int Grid() const;
+    // The resource name it was last loaded from (empty: from data).
+    QString ResourceName() const;
     bool LoadFromData(const QByteArray& data);
     void Clear();
     bool IsEmpty() const;
 
-    int Width() const;  // logical screen
+    int Width() const;  // logical screen (in logical pixels)
     int Height() const;
     int FrameCount() const;
     // How long frame `index` shows, in milliseconds (0 outside the frames).

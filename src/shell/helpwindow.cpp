@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QImage>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -16,6 +17,32 @@
 namespace {
 
 const QString kHelpFileName = QStringLiteral("Vorlen.HLP");
+
+// Shows the guide's pictures from their NAME@2x versions (screenshots taken
+// at twice the size) where the screen has more than one device pixel per
+// pixel, at the same size on the page.
+class TGuideBrowser : public QTextBrowser {
+public:
+    using QTextBrowser::QTextBrowser;
+
+protected:
+    QVariant loadResource(int type, const QUrl& name) override
+    {
+        if (type == QTextDocument::ImageResource && devicePixelRatioF() > 1.01) {
+            const QUrl url = source().resolved(name);
+            if (url.isLocalFile()) {
+                const QFileInfo file(url.toLocalFile());
+                const QString fine = file.path() + u'/' + file.completeBaseName() + u"@2x." + file.suffix();
+                QImage picture;
+                if (QFileInfo::exists(fine) && picture.load(fine)) {
+                    picture.setDevicePixelRatio(2);
+                    return picture;
+                }
+            }
+        }
+        return QTextBrowser::loadResource(type, name);
+    }
+};
 
 } // namespace
 
@@ -42,7 +69,7 @@ THelpWindow::THelpWindow(QWidget* owner) : QWidget(owner, Qt::Window)
     setWindowTitle(QStringLiteral("Vejledning – Vorlen"));
     resize(640, 560);
 
-    Browser = new QTextBrowser(this);
+    Browser = new TGuideBrowser(this);
     Browser->setObjectName(QStringLiteral("Browser"));
     Browser->setOpenExternalLinks(true);
 

@@ -4,6 +4,8 @@
 #include "shell/glyphbutton.h"
 
 #include "shell/helpwindow.h"
+#include "shell/resources.h"
+#include "model/draw_grid.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -69,6 +71,21 @@ const TButtonRow kButtonRows[] = {
     {u"HELP", u"&Hjælp", TButtonKind::Help, QStyle::SP_TitleBarContextHelpButton, QStyle::SP_MessageBoxQuestion,
      rcNone},
 };
+
+// The style's message icons come at 32 x 32 pixels only; on a finer grid the
+// dialog shows drawings of its own at that grid (none at 1x).
+QPixmap HiResIcon(TMessageKind kind, int grid)
+{
+    if (grid <= 1)
+        return QPixmap();
+    const char* name = kind == mkWarning       ? "dlgWarning"
+                       : kind == mkError       ? "dlgError"
+                       : kind == mkInformation ? "dlgInformation"
+                                               : "dlgQuestion";
+    QImage picture = LoadPicture(QLatin1String(name) + u'@' + QString::number(grid) + u'x');
+    picture.setDevicePixelRatio(grid);
+    return QPixmap::fromImage(picture);
+}
 
 QStyle::StandardPixmap IconOf(TMessageKind kind, bool* hasIcon)
 {
@@ -205,13 +222,15 @@ QDialog* CreateMessageForm(const QString& text, TMessageKind kind, TMessageButto
     const QStyle::StandardPixmap iconKind = IconOf(kind, &hasIcon);
     if (hasIcon) {
         const int extent = form->style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, form.get());
-        const QPixmap pixmap =
-            form->style()->standardIcon(iconKind, nullptr, form.get()).pixmap(QSize(extent, extent));
+        QPixmap pixmap = HiResIcon(kind, DeviceGrid(form->devicePixelRatio()));
+        if (pixmap.isNull())
+            pixmap = form->style()->standardIcon(iconKind, nullptr, form.get()).pixmap(QSize(extent, extent));
         if (!pixmap.isNull()) {
             iconSize = pixmap.deviceIndependentSize().toSize();
             image = new QLabel(form.get());
             image->setObjectName(QStringLiteral("Image"));
             image->setPixmap(pixmap);
+            image->setScaledContents(pixmap.devicePixelRatio() > 1); // smooth at a fractional ratio
             image->setGeometry(kMargin, 0, iconSize.width(), iconSize.height());
         }
     }

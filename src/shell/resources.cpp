@@ -2,6 +2,10 @@
 #include "shell/resources.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QResource>
 #include <QFile>
 #include <QImageReader>
 #include <QPainter>
@@ -17,7 +21,7 @@ int GlyphCount(const QString& name)
 
 // The classic disabled look: the glyph's dark parts as a grey relief with a
 // white highlight one pixel down and right.
-QImage Disabled(const QImage& normal)
+QImage Disabled(const QImage& normal, int offset = 1)
 {
     QImage out(normal.size(), QImage::Format_ARGB32);
     out.fill(Qt::transparent);
@@ -33,7 +37,7 @@ QImage Disabled(const QImage& normal)
         for (int x = 0; x < out.width(); ++x) {
             if (inShape(x, y))
                 out.setPixel(x, y, shadow);
-            else if (inShape(x - 1, y - 1))
+            else if (inShape(x - offset, y - offset))
                 out.setPixel(x, y, highlight);
         }
     return out;
@@ -49,12 +53,34 @@ QImage ReadBitmap(QByteArray data)
     return reader.read();
 }
 
+// The high-resolution versions (names with "@2x", "@3x") are in a resource
+// file of their own, mapped the first time one is asked for: beside the
+// program, in the installed data folder, or in the build tree.
+void UseHiResResources()
+{
+    static const bool registered = [] {
+        const QDir programDir(QCoreApplication::applicationDirPath());
+        QStringList candidates{programDir.filePath(QStringLiteral("vorlen-hires.rcc")),
+                               programDir.filePath(QStringLiteral("../share/vorlen/vorlen-hires.rcc"))};
+#ifdef VORLEN_HIRES_BUILD_PATH
+        candidates.append(QStringLiteral(VORLEN_HIRES_BUILD_PATH));
+#endif
+        for (const QString& candidate : std::as_const(candidates))
+            if (QFileInfo(candidate).isFile() && QResource::registerResource(candidate))
+                return true;
+        return false;
+    }();
+    Q_UNUSED(registered);
+}
+
 } // namespace
 
 QByteArray LoadResource(const QString& type, const QString& name)
 {
     if (type.isEmpty() || name.isEmpty())
         return QByteArray();
+    if (name.contains(u'@'))
+        UseHiResResources();
     QFile f(ResourcePath(type, name));
     if (!f.open(QIODevice::ReadOnly))
         return QByteArray();
@@ -65,6 +91,8 @@ QImage LoadPicture(const QString& name)
 {
     if (name.isEmpty())
         return QImage();
+    if (name.contains(u'@'))
+        UseHiResResources();
     const QString path = u":/pictures/" + name;
     if (!QFile::exists(path))
         return QImage(); // not a picture; a reader would complain
@@ -74,6 +102,42 @@ QImage LoadPicture(const QString& name)
     // the file with its own PNG reader.
     reader.setAutoDetectImageFormat(false);
     return reader.read();
+}
+
+QImage LoadPicture(const QString& name, int grid)
+{
+    if (grid <= 1)
+        return LoadPicture(name);
+    QImage picture = LoadPicture(name + u'@' + QString::number(grid) + u'x');
+    if (picture.isNull()) {
+        picture = LoadPicture(name);
+        if (picture.isNull())
+            return picture;
+        picture = picture.scaled(picture.size() * grid);
+    }
+    picture.setDevicePixelRatio(grid);
+    return picture;
+}
+
+QIcon LoadGlyph(const QString& name, int grid)
+{
+    QIcon icon = LoadGlyph(name);
+    if (grid <= 1 || icon.isNull())
+        return icon;
+    // Drawn with a transparent background: no key colour to take out.
+    const QImage fine = LoadPicture(name + u'@' + QString::number(grid) + u'x')
+                            .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (fine.isNull())
+        return icon;
+    const int count = GlyphCount(name);
+    const int w = fine.width() / count;
+    QImage normal = fine.copy(0, 0, w, fine.height());
+    QImage disabled = count >= 2 ? fine.copy(w, 0, w, fine.height()) : Disabled(normal, grid);
+    normal.setDevicePixelRatio(grid);
+    disabled.setDevicePixelRatio(grid);
+    icon.addPixmap(QPixmap::fromImage(normal), QIcon::Normal);
+    icon.addPixmap(QPixmap::fromImage(disabled), QIcon::Disabled);
+    return icon;
 }
 
 QIcon LoadGlyph(const QString& name)

@@ -20,10 +20,17 @@ inline QString ResourcePath(const QString& type, const QString& name)
 // A window picture by the name of the component that shows it ("ImageVorlen",
 // "imGroenSluk", "imSnydeGulv", "Image2", "MAINICON", ...); null if missing.
 QImage LoadPicture(const QString& name);
+// The same picture for device grid `grid` (see model/draw_grid.h): at 1 the
+// picture above and nothing else; at 2 or 3 its high-resolution version
+// (NAME@2x, NAME@3x) with that device pixel ratio, so it covers the same
+// logical area. A picture without one comes enlarged, never missing.
+QImage LoadPicture(const QString& name, int grid);
 
 // A button's icon from its glyph bitmap (by the button's name, e.g. "bbLet",
 // or a BUTTONGLYPH resource name): the bottom-left pixel's colour becomes
 // transparent; one picture gets a generated disabled look, two pictures side
 // by side give the normal (left) and disabled (right) look.
 QIcon LoadGlyph(const QString& name);
+// With the glyph's high-resolution version for `grid` added when above 1.
+QIcon LoadGlyph(const QString& name, int grid);
 QIcon GlyphIcon(const QImage& glyph, int numGlyphs);

@@ -94,12 +94,13 @@ void ShowSplash(const QImage& picture)
         return;
     }
     fmSplash->Image1->setPixmap(QPixmap::fromImage(picture));
-    fmSplash->setFixedSize(picture.size());
-    fmSplash->Image1->setGeometry(0, 0, picture.width(), picture.height());
+    // A high-resolution picture covers its logical size.
+    const QSize size = picture.deviceIndependentSize().toSize();
+    fmSplash->setFixedSize(size);
+    fmSplash->Image1->setGeometry(0, 0, size.width(), size.height());
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QRect area = screen ? screen->geometry() : QRect(0, 0, 640, 480);
-    fmSplash->move(area.x() + (area.width() - picture.width()) / 2,
-                   area.y() + (area.height() - picture.height()) / 2);
+    fmSplash->move(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2);
     fmSplash->show();
 }
 

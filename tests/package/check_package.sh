@@ -15,6 +15,7 @@ expect() {
 expect ./usr/bin/vorlen
 expect ./usr/lib/vorlen/vorlen-sound.so
 expect ./usr/share/vorlen/Vorlen.HLP
+expect ./usr/share/vorlen/vorlen-hires.rcc
 expect ./usr/share/applications/dk.vorlen.Vorlen.desktop
 expect ./usr/share/metainfo/dk.vorlen.Vorlen.metainfo.xml
 expect ./usr/share/icons/hicolor/scalable/apps/dk.vorlen.Vorlen.svg
