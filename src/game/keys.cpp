@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QFrame>
 #include <QKeyEvent>
+#include <QShortcut>
 #include <QToolButton>
 
 TKeys::TKeys(TfmBraet& window) : QObject(&window), FWindow(window)
@@ -83,6 +84,24 @@ bool TKeys::WindowKey(QObject* receiver, QKeyEvent& key)
         if (combination == pressed) {
             if (!key.isAutoRepeat())
                 action();
+            return true;
+        }
+    }
+    // The other features' keys (F6, F9, Ctrl+O, ...) are Qt shortcuts and
+    // actions of the window; when the window is not the active one they are
+    // not matched, and the key arrives here instead.
+    const QKeySequence sequence(pressed);
+    for (QAction* action : FWindow.actions()) {
+        if (action->isEnabled() && action->shortcut() == sequence) {
+            if (!key.isAutoRepeat())
+                action->trigger();
+            return true;
+        }
+    }
+    for (QShortcut* shortcut : FWindow.findChildren<QShortcut*>()) {
+        if (shortcut->isEnabled() && shortcut->key() == sequence) {
+            if (!key.isAutoRepeat())
+                Q_EMIT shortcut->activated();
             return true;
         }
     }

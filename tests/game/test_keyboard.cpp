@@ -124,6 +124,20 @@ private Q_SLOTS:
         QVERIFY(status);
         QCOMPARE(Heard(status), QStringLiteral("Rigtigt"));
         QCOMPARE(QAccessible::queryAccessibleInterface(status)->role(), QAccessible::AlertMessage);
+
+        // Another feature's key (the fast run's F6) still works when it
+        // reaches the window while the window is not the active one, as the
+        // first key after a question does without a window manager.
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        auto* hare = w.findChild<QToolButton*>(QStringLiteral("bbHurtig"));
+        QVERIFY(hare && !hare->isChecked());
+        QKeyEvent f6(QEvent::KeyPress, Qt::Key_F6, Qt::NoModifier);
+        QApplication::sendEvent(w.spContainer[0], &f6);
+        QVERIFY(hare->isChecked());
+        hare->setChecked(false);
         ClearQuitRequest();
     }
 };
