@@ -92,13 +92,6 @@ TClassroom::TClassroom(TfmBraet& form) : QObject(&form), FForm(form), FStart(Cur
     bbHentOpgave->show();
     connect(bbHentOpgave, &QToolButton::clicked, this, [this] { bbHentOpgaveClick(); });
 
-    lbOpgaveNummer = new QLabel(&form);
-    lbOpgaveNummer->setObjectName(QStringLiteral("lbOpgaveNummer"));
-    lbOpgaveNummer->setAlignment(Qt::AlignCenter);
-    lbOpgaveNummer->setStyleSheet(QStringLiteral(
-        "QLabel { background: #fffdf4; color: #202020; border: 1px solid #4a4a4a; border-radius: 3px;"
-        " padding: 0px 3px; font-family: Arial; font-size: 10px; font-weight: bold; }"));
-    lbOpgaveNummer->hide();
 
     auto* hent = new QAction(QStringLiteral("Hent opgave"), &form);
     hent->setObjectName(QStringLiteral("HentOpgave1"));
@@ -165,8 +158,18 @@ void TClassroom::TaskChanged()
         Refresh();
     }
     if (!task || !FForm.FTaskBox) {
-        lbOpgaveNummer->hide();
+        if (lbOpgaveNummer)
+            lbOpgaveNummer->hide();
         return;
+    }
+    // Made with the first task: its style sheet costs memory at start-up.
+    if (!lbOpgaveNummer) {
+        lbOpgaveNummer = new QLabel(&FForm);
+        lbOpgaveNummer->setObjectName(QStringLiteral("lbOpgaveNummer"));
+        lbOpgaveNummer->setAlignment(Qt::AlignCenter);
+        lbOpgaveNummer->setStyleSheet(QStringLiteral(
+            "QLabel { background: #fffdf4; color: #202020; border: 1px solid #4a4a4a; border-radius: 3px;"
+            " padding: 0px 3px; font-family: Arial; font-size: 10px; font-weight: bold; }"));
     }
     const QString name = TaskName(FForm.FTaskNumber);
     const QString described = FForm.FTaskNumber ? QStringLiteral("Opgave ") + name : name;
