@@ -4,6 +4,7 @@
 #include "floor/picturebox.h"
 #include "game/braet.h"
 #include "game/classroom.h"
+#include "model/draw_grid.h"
 #include "shell/about.h"
 #include "shell/centrewindow.h"
 #include "shell/fonts.h"
@@ -73,8 +74,14 @@ int VorlenRun(QApplication& app)
     InstallFontSubstitutes();
     InstallDanishTranslations(app);
     const QImage icon = LoadPicture(QStringLiteral("MAINICON"));
-    if (!icon.isNull())
-        QApplication::setWindowIcon(QIcon(QPixmap::fromImage(icon)));
+    if (!icon.isNull()) {
+        QIcon appIcon(QPixmap::fromImage(icon));
+        // The finer version only where a screen needs it: at 1x nothing
+        // larger is read.
+        if (const int grid = DeviceGrid(app.devicePixelRatio()); grid > 1)
+            appIcon.addPixmap(QPixmap::fromImage(LoadPicture(QStringLiteral("MAINICON"), grid)));
+        QApplication::setWindowIcon(appIcon);
+    }
 
     std::unique_ptr<TfmBraet> fmBraet = CreateMainWindow();
     ShowMainWindow(*fmBraet);

@@ -2,22 +2,32 @@
 #include "game/step_pictures.h"
 
 #include "floor/hitarea.h"
+#include "floor/settingselector.h"
 #include "game/braet.h"
+#include "model/draw_grid.h"
 #include "model/draw_plate.h"
 
 #include <QBuffer>
 #include <QEvent>
+#include <QFocusEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QVBoxLayout>
+
 #include <QTextDocument>
-#include <QToolTip>
+
+#include <algorithm>
 
 namespace {
 
-QString PictureTip(const TOpgave& plate, int slot)
+// `grid`: the screen's device grid, so the picture is sharp on a finer
+// screen too; it is shown at 80 x 81 logical pixels either way.
+QString PictureTip(const TOpgave& plate, int slot, int grid)
 {
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
-    QImage picture = PlateImage(plate, true, 1, QColor(0xee, 0xf2, 0xf7));
+    QImage picture = PlateImage(plate, true, grid, QColor(0xee, 0xf2, 0xf7));
     picture.setDevicePixelRatio(1);
     picture.save(&buffer, "PNG");
     return QStringLiteral("<table><tr><td style='white-space:pre'>Pladen efter maskine %1:</td></tr>"
@@ -55,10 +65,14 @@ void TStepPictures::Make()
         FOwnTips[i] = FWindow.spContainer[i]->toolTip();
         const QString& own = FOwnTips[i];
         const QString ownHtml = Qt::mightBeRichText(own) ? own : own.toHtmlEscaped();
-        FTips[i] = (own.isEmpty() ? QString() : ownHtml + QStringLiteral("<br>")) + PictureTip(plate, int(i) + 1);
+        FTips[i] = (own.isEmpty() ? QString() : ownHtml + QStringLiteral("<br>")) + PictureTip(plate, int(i) + 1, DeviceGrid(FWindow.devicePixelRatio()));
         FWindow.spContainer[i]->setToolTip(FTips[i]);
+        FPlates[i] = plate;
     }
     FShown = true;
+    for (std::size_t i = 0; i < FPlates.size(); ++i)
+        if (FPlates[i] && FWindow.spContainer[i]->hasFocus())
+            ShowPanel(int(i));
 }
 
 void TStepPictures::Drop()
@@ -66,6 +80,10 @@ void TStepPictures::Drop()
     if (!FShown)
         return;
     FShown = false;
+    for (auto& plate : FPlates)
+        plate.reset();
+    if (FPanel)
+        FPanel->hide();
     for (std::size_t i = 0; i < FTips.size(); ++i) {
         if (FTips[i].isEmpty())
             continue;
@@ -80,14 +98,46 @@ bool TStepPictures::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::FocusIn && event->type() != QEvent::FocusOut)
         return false;
-    auto* hit = qobject_cast<QWidget*>(watched);
-    for (std::size_t i = 0; hit && i < FTips.size(); ++i) {
-        if (FWindow.spContainer[i] != hit || FTips[i].isEmpty())
+    for (std::size_t i = 0; i < FPlates.size(); ++i) {
+        if (FWindow.spContainer[i] != watched)
             continue;
-        if (event->type() == QEvent::FocusIn)
-            QToolTip::showText(hit->mapToGlobal(QPoint(hit->width() / 2, hit->height())), FTips[i], hit);
-        else
-            QToolTip::hideText();
+        if (event->type() == QEvent::FocusIn && FPlates[i]
+            && static_cast<QFocusEvent*>(event)->reason() != Qt::MouseFocusReason)
+            ShowPanel(int(i));
+        else if (FPanel)
+            FPanel->hide();
     }
     return false;
+}
+
+void TStepPictures::ShowPanel(int index)
+{
+    if (!FPanel) {
+        auto* panel = new QFrame(&FWindow);
+        panel->setObjectName(QStringLiteral("StepPicture"));
+        panel->setFrameStyle(QFrame::Box | QFrame::Plain);
+        panel->setAutoFillBackground(true);
+        panel->setAttribute(Qt::WA_TransparentForMouseEvents);
+        auto* layout = new QVBoxLayout(panel);
+        layout->setContentsMargins(4, 3, 4, 4);
+        layout->setSpacing(2);
+        FPanelCaption = new QLabel(panel);
+        FPanelPicture = new QLabel(panel);
+        FPanelPicture->setAlignment(Qt::AlignCenter);
+        layout->addWidget(FPanelCaption);
+        layout->addWidget(FPanelPicture);
+        FPanel = panel;
+    }
+    QImage picture = PlateImage(*FPlates[std::size_t(index)], true, DeviceGrid(FWindow.devicePixelRatio()),
+                                QColor(0xee, 0xf2, 0xf7));
+    FPanelCaption->setText(QStringLiteral("Pladen efter maskine %1:").arg(index + 1));
+    FPanelPicture->setPixmap(QPixmap::fromImage(picture));
+    FPanel->adjustSize();
+    // Under the slot's selector, kept inside the window.
+    const QWidget* hit = FWindow.spContainer[std::size_t(index)];
+    const QWidget* selector = FWindow.cbSetting[std::size_t(index)];
+    const int x = std::clamp(hit->x() + (hit->width() - FPanel->width()) / 2, 0, FWindow.width() - FPanel->width());
+    FPanel->move(x, selector->geometry().bottom() + 3);
+    FPanel->show();
+    FPanel->raise();
 }

@@ -5,11 +5,17 @@
 // of the floor drops them with the run's result.
 #pragma once
 
+#include "model/opgave.h"
+
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <array>
+#include <optional>
 
+class QLabel;
+class QWidget;
 class TfmBraet;
 
 class TStepPictures : public QObject {
@@ -22,10 +28,21 @@ public:
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+    // The panel that shows slot `index`'s plate while the slot has the
+    // keyboard focus; nullptr before the first one.
+    QWidget* FocusPanel() const { return FPanel; }
+
 private:
     void Make();
     void Drop();
+    void ShowPanel(int index);
     TfmBraet& FWindow;
+    std::array<std::optional<TOpgave>, 8> FPlates;
+    // A child of the window rather than a tool tip: a tool tip goes with the
+    // next key, focus change or window activation, which keyboard play makes.
+    QPointer<QWidget> FPanel;
+    QLabel* FPanelCaption = nullptr;
+    QLabel* FPanelPicture = nullptr;
     std::array<QString, 8> FTips;
     std::array<QString, 8> FOwnTips; // what the slots showed before
     bool FShown = false;

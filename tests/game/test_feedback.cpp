@@ -8,6 +8,7 @@
 #include "floor/picturebox.h"
 #include "game/fast_run.h"
 #include "game/magnifier.h"
+#include "game/step_pictures.h"
 #include "game/verdict_banner.h"
 #include "model/draw_plate.h"
 #include "base/delay.h"
@@ -17,7 +18,7 @@
 #include <QRegularExpression>
 #include <QShortcut>
 #include <QToolButton>
-#include <QToolTip>
+#include <QLabel>
 #include <QtTest>
 
 using namespace gametest;
@@ -129,10 +130,18 @@ private Q_SLOTS:
                  PlateImage(squares, true, 1, tip.pixelColor(0, 0)).convertToFormat(QImage::Format_RGB32));
         QVERIFY(!TipPicture(W->spContainer[1]->toolTip()).isNull());
         QVERIFY(W->spContainer[2]->toolTip().isEmpty());
-        // Focus shows it as pointing does.
-        QFocusEvent focus(QEvent::FocusIn);
+        // Keyboard focus shows the same plate beside the slot, in the window
+        // itself (a tool tip would go with the next key).
+        QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
         QApplication::sendEvent(W->spContainer[1], &focus);
-        QCOMPARE(QToolTip::text(), W->spContainer[1]->toolTip());
+        auto* steps = W->findChild<TStepPictures*>();
+        QVERIFY(steps && steps->FocusPanel() && steps->FocusPanel()->isVisibleTo(W.get()));
+        auto* shown = steps->FocusPanel()->findChildren<QLabel*>().last();
+        QCOMPARE(shown->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
+                 TipPicture(W->spContainer[1]->toolTip()).convertToFormat(QImage::Format_RGB32));
+        QFocusEvent away(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(W->spContainer[1], &away);
+        QVERIFY(!steps->FocusPanel()->isVisibleTo(W.get()));
 
         // With a tool chosen a click on the plate opens nothing; without, the
         // magnifier marks the three holes, and Esc closes it.
