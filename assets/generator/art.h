@@ -40,6 +40,15 @@ QImage Factory();
 // A lamp picture cut out of the factory, lit or not.
 QImage Lamp(const QImage& factory, bool green, bool lit);
 constexpr int kRedLampX = 648, kGreenLampX = 685, kLampY = 98;
+// The four lamp pictures: name, colour, lit.
+struct TLampPicture {
+    const char* name;
+    bool green, lit;
+};
+constexpr TLampPicture kLampPictures[] = {{"imGroenSluk", true, false},
+                                          {"imGroenTaend", true, true},
+                                          {"imRoedSluk", false, false},
+                                          {"imRoedTaend", false, true}};
 
 QImage Splash();
 void PaintIcon(QPainter& p, int size);

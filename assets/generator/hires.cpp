@@ -65,14 +65,7 @@ void WritePictures(const QString& out, int scale, const TFail& fail)
     // The floor strip in front of the room: the factory's own pixels.
     WriteFile(PicturePath(out, QStringLiteral("imSnydeGulv"), scale),
               Png(factory.copy(616 * scale, 222 * scale, 114 * scale, 16 * scale)), fail);
-    const struct {
-        const char* name;
-        bool green, lit;
-    } lamps[] = {{"imGroenSluk", true, false},
-                 {"imGroenTaend", true, true},
-                 {"imRoedSluk", false, false},
-                 {"imRoedTaend", false, true}};
-    for (const auto& l : lamps)
+    for (const auto& l : art::kLampPictures)
         WriteFile(PicturePath(out, QLatin1String(l.name), scale), Png(art::Lamp(factory, l.green, l.lit)), fail);
     WriteFile(PicturePath(out, QStringLiteral("Image2"), scale), Png(art::Splash()), fail);
     WriteFile(PicturePath(out, QStringLiteral("MAINICON"), scale), Png(art::Icon(32)), fail);

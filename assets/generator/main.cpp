@@ -132,14 +132,7 @@ int main(int argc, char** argv)
             strip.pixels += factory.pixels.mid((222 + y) * factory.width + 616, 114);
         WriteFile(out + u"/pictures/imSnydeGulv.png", EncodePngIndexed(strip, 8));
     }
-    struct {
-        const char* name;
-        bool green, lit;
-    } lamps[] = {{"imGroenSluk", true, false},
-                 {"imGroenTaend", true, true},
-                 {"imRoedSluk", false, false},
-                 {"imRoedTaend", false, true}};
-    for (const auto& l : lamps)
+    for (const auto& l : art::kLampPictures)
         WriteFile(out + u"/pictures/" + QLatin1String(l.name) + u".png",
                   EncodePngIndexed(Quantise(art::Lamp(factoryRgb, l.green, l.lit), TQuantiseOptions{256, -1}), 8));
 

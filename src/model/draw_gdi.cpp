@@ -145,6 +145,14 @@ private:
     bool FActive;
 };
 
+void ScaleBox(int& x1, int& y1, int& x2, int& y2, int grid)
+{
+    x1 *= grid;
+    y1 *= grid;
+    x2 *= grid;
+    y2 *= grid;
+}
+
 void PolygonOnGrid(QPainter& painter, const TGdiStyle& style, std::span<const QPoint> points);
 void LineOnGrid(QPainter& painter, const QColor& pen, int x1, int y1, int x2, int y2);
 
@@ -153,10 +161,7 @@ void LineOnGrid(QPainter& painter, const QColor& pen, int x1, int y1, int x2, in
 void GdiRectangle(QPainter& painter, const TGdiStyle& style, int x1, int y1, int x2, int y2, int grid)
 {
     grid = std::max(grid, 1);
-    x1 *= grid;
-    y1 *= grid;
-    x2 *= grid;
-    y2 *= grid;
+    ScaleBox(x1, y1, x2, y2, grid);
     TDeviceGrid deviceGrid(painter, grid);
     if (x1 > x2)
         std::swap(x1, x2);
@@ -182,10 +187,7 @@ void GdiRectangle(QPainter& painter, const TGdiStyle& style, int x1, int y1, int
 void GdiEllipse(QPainter& painter, const TGdiStyle& style, int x1, int y1, int x2, int y2, int grid)
 {
     grid = std::max(grid, 1);
-    x1 *= grid;
-    y1 *= grid;
-    x2 *= grid;
-    y2 *= grid;
+    ScaleBox(x1, y1, x2, y2, grid);
     TDeviceGrid deviceGrid(painter, grid);
     if (x1 > x2)
         std::swap(x1, x2);
