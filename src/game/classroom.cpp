@@ -56,8 +56,10 @@ bool AskText(QWidget* parent, const QString& title, const QString& label, const 
     return true;
 }
 
-// First shown beside the game where the screen has room, else at the
-// screen's right edge.
+// First shown beside the game where the screen has room: right of it, else
+// left of it. Without room on either side it stands at the screen's edge on
+// the roomier side, the left one on a tie: there it leaves the task place
+// and the lamps in view.
 void PlaceBeside(QWidget& window, const QWidget& form)
 {
     const QScreen* screen = form.screen();
@@ -66,9 +68,17 @@ void PlaceBeside(QWidget& window, const QWidget& form)
     const QRect area = screen->availableGeometry();
     const QRect game = form.frameGeometry();
     const QSize size = window.frameGeometry().size();
+    const int roomRight = area.right() - game.right();
+    const int roomLeft = game.left() - area.left();
     int x = game.right() + 9;
-    if (x + size.width() > area.right() + 1)
-        x = std::max(area.left(), area.right() + 1 - size.width());
+    if (roomRight < size.width() + 9) {
+        if (roomLeft >= size.width() + 9)
+            x = game.left() - 9 - size.width();
+        else if (roomLeft >= roomRight)
+            x = area.left();
+        else
+            x = std::max(area.left(), area.right() + 1 - size.width());
+    }
     const int y = std::clamp(game.top(), area.top(), std::max(area.top(), area.bottom() + 1 - size.height()));
     window.move(x, y);
 }
