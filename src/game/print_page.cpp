@@ -25,6 +25,15 @@ void SetA4(QPrinter& printer)
     printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
 }
 
+QRect BeginA4Document(QPrinter& printer, QPainter& painter, const QString& docName)
+{
+    SetA4(printer);
+    printer.setDocName(docName);
+    if (!painter.begin(&printer))
+        return QRect();
+    return QRect(QPoint(0, 0), printer.pageRect(QPrinter::DevicePixel).size().toSize());
+}
+
 TPageUnits::TPageUnits(const QPaintDevice& device) : FDpi(std::max(1, device.logicalDpiY())) {}
 
 QFont TPageUnits::Font(double points, bool bold) const

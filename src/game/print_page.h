@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QRect>
+#include <QString>
 
 class QPainter;
 class QPaintDevice;
@@ -14,6 +15,11 @@ class TOpgave;
 // A4 portrait with margins of 15 mm: the pages of the worksheet and the
 // statistics.
 void SetA4(QPrinter& printer);
+
+// Sets up an A4 document named `docName` and begins painting on it; the
+// printable page in device pixels, or an empty rectangle when the printer
+// could not be opened.
+QRect BeginA4Document(QPrinter& printer, QPainter& painter, const QString& docName);
 
 class TPageUnits {
 public:

@@ -12,13 +12,11 @@
 bool PrintStatistics(QPrinter& printer, const TStatsLog& log, const QString& name, const QDate& date,
                      std::uint32_t playedMs)
 {
-    SetA4(printer);
-    printer.setDocName(QStringLiteral("Vorlen - statistik"));
     QPainter p;
-    if (!p.begin(&printer))
+    const QRect page = BeginA4Document(printer, p, QStringLiteral("Vorlen - statistik"));
+    if (page.isEmpty())
         return false;
     const TPageUnits u(printer);
-    const QRect page(QPoint(0, 0), printer.pageRect(QPrinter::DevicePixel).size().toSize());
 
     p.setPen(Qt::black);
     p.setFont(u.Font(16, true));

@@ -86,13 +86,11 @@ bool PrintWorksheet(QPrinter& printer, const std::vector<TTaskNumber>& tasks, co
 {
     if (tasks.empty())
         return false;
-    SetA4(printer);
-    printer.setDocName(QStringLiteral("Vorlen - opgaveark"));
     QPainter p;
-    if (!p.begin(&printer))
+    const QRect page = BeginA4Document(printer, p, QStringLiteral("Vorlen - opgaveark"));
+    if (page.isEmpty())
         return false;
     const TPageUnits u(printer);
-    const QRect page(QPoint(0, 0), printer.pageRect(QPrinter::DevicePixel).size().toSize());
     const int difficulty = tasks.front().Difficulty;
     const int taskPages = (int(tasks.size()) + WorksheetTasksPerPage - 1) / WorksheetTasksPerPage;
     const int pages = taskPages + 1;
