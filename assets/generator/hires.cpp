@@ -32,7 +32,7 @@ void WriteFile(const QString& path, const QByteArray& bytes, const TFail& fail)
 // Lossless PNG; Qt's writer adds nothing that depends on the machine.
 QByteArray Png(const QImage& img)
 {
-    QImage plain = img.convertToFormat(img.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    QImage plain = img.hasAlphaChannel() ? StraightArgb(img) : img.convertToFormat(QImage::Format_RGB32);
     plain.setDevicePixelRatio(1);
     plain.setDotsPerMeterX(0);
     plain.setDotsPerMeterY(0);

@@ -128,9 +128,28 @@ int Nearest(QRgb c, const QVector<QRgb>& palette, int keyIndex)
 
 } // namespace
 
+QImage StraightArgb(const QImage& src)
+{
+    // Qt's own conversion from premultiplied divides with the processor's
+    // reciprocal estimate, which rounds differently on Intel and AMD; one
+    // edge colour off by one then shifts the whole palette. Integers round
+    // the same everywhere.
+    if (src.format() != QImage::Format_ARGB32_Premultiplied)
+        return src.convertToFormat(QImage::Format_ARGB32);
+    QImage out(src.size(), QImage::Format_ARGB32);
+    out.setDevicePixelRatio(src.devicePixelRatio());
+    for (int y = 0; y < out.height(); ++y) {
+        const QRgb* in = reinterpret_cast<const QRgb*>(src.constScanLine(y));
+        QRgb* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x)
+            line[x] = qUnpremultiply(in[x]);
+    }
+    return out;
+}
+
 TIndexed MapToPalette(const QImage& src, const QVector<QRgb>& palette, int keyIndex)
 {
-    const QImage image = src.convertToFormat(QImage::Format_ARGB32);
+    const QImage image = StraightArgb(src);
     TIndexed out;
     out.width = image.width();
     out.height = image.height();
@@ -161,7 +180,7 @@ QVector<TIndexed> Quantise(const QVector<QImage>& images, const TQuantiseOptions
     QVector<QImage> flat;
     std::map<QRgb, qint64> histogram;
     for (const QImage& src : images) {
-        QImage img = src.convertToFormat(QImage::Format_ARGB32);
+        QImage img = StraightArgb(src);
         for (int y = 0; y < img.height(); ++y) {
             QRgb* line = reinterpret_cast<QRgb*>(img.scanLine(y));
             for (int x = 0; x < img.width(); ++x) {

@@ -21,3 +21,5 @@ TIndexed Quantise(const QImage& image, const TQuantiseOptions& opt);
 // Maps an image onto a given palette (nearest colour; key index for
 // transparent pixels, never for opaque ones).
 TIndexed MapToPalette(const QImage& image, const QVector<QRgb>& palette, int keyIndex);
+// Straight ARGB of any image, the same on every processor.
+QImage StraightArgb(const QImage& image);
