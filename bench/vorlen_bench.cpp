@@ -11,6 +11,7 @@
 #include "bench_child.h"
 
 #include "floor/settingselector.h"
+#include "app/assembly.h"
 #include "game/braet.h"
 #include "model/machdefs.h"
 #include "shell/about.h"
@@ -166,7 +167,8 @@ TInProcess MeasureInProcess()
     TInProcess r;
     InstallFontSubstitutes();
     InstallDanishTranslations(*qApp);
-    TfmBraet w;
+    const std::unique_ptr<TfmBraet> game = AssembleGame();
+    TfmBraet& w = *game;
     w.show();
     QElapsedTimer exposing;
     exposing.start();
@@ -260,7 +262,7 @@ int TracedGameStart(QApplication& app)
     else
         sound = CreateSoundPlayer();
     R::Trace("sound player");
-    auto form = std::make_unique<TfmBraet>(sound.get());
+    std::unique_ptr<TfmBraet> form = AssembleGame(sound.get());
     R::Trace("main window built");
     FormCreate(*form);
     R::Trace("splash painted");

@@ -6,6 +6,7 @@
 //   QT_SCALE_FACTOR=2 xvfb-run -a vorlen-guide-shots docs/help <out-dir>
 #include "floor/hitarea.h"
 #include "floor/settingselector.h"
+#include "app/assembly.h"
 #include "game/braet.h"
 #include "shell/fonts.h"
 
@@ -158,7 +159,8 @@ int main(int argc, char** argv)
     gDocs = QDir(QString::fromLocal8Bit(argv[1]));
     gOut = QDir(QString::fromLocal8Bit(argv[2]));
     QDir().mkpath(gOut.path());
-    TfmBraet window;
+    const std::unique_ptr<TfmBraet> game = AssembleGame();
+    TfmBraet& window = *game;
     window.move(0, 0);
     window.show();
     QTimer::singleShot(300, [&window] { Drive(window); });

@@ -5,6 +5,7 @@
 #include "floor/hitarea.h"
 #include "floor/platebox.h"
 #include "floor/settingselector.h"
+#include "app/assembly.h"
 #include "game/braet.h"
 
 #include <QAbstractButton>
@@ -178,7 +179,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     gFolder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
     QDir().mkpath(gFolder);
-    TfmBraet window;
+    const std::unique_ptr<TfmBraet> game = AssembleGame();
+    TfmBraet& window = *game;
     gWindow = &window;
     window.show();
     QTimer::singleShot(0, [] { Play(); });

@@ -3,7 +3,7 @@
 
 #include "floor/picturebox.h"
 #include "game/braet.h"
-#include "game/classroom.h"
+#include "app/assembly.h"
 #include "model/draw_grid.h"
 #include "shell/about.h"
 #include "shell/centrewindow.h"
@@ -42,10 +42,9 @@ void FormCreate(TfmBraet& form)
 
 std::unique_ptr<TfmBraet> CreateMainWindow()
 {
-    auto form = std::make_unique<TfmBraet>();
+    std::unique_ptr<TfmBraet> form = AssembleGame();
     FormCreate(*form);
     form->fmAbout = new TfmAbout(form.get());
-    InstallClassroom(*form);
     return form;
 }
 

@@ -2,9 +2,6 @@
 // Binds the window's controls to the game flow's handlers.
 #include "game/braet.h"
 
-#include "game/feedback.h"
-#include "game/keys.h"
-#include "game/screen_reader.h"
 
 #include <QAction>
 #include <QTimer>
@@ -28,9 +25,4 @@ void TfmBraet::ConnectGame()
     connect(Vejledning1, &QAction::triggered, this, [this] { Vejledning1Click(); });
     connect(OmVorlen1, &QAction::triggered, this, [this] { OmVorlen1Click(); });
     connect(bbAfslut, &QToolButton::clicked, this, [this] { bbAfslutClick(); });
-    AttachFeedback(*this);
-
-    // The keyboard and the screen reader.
-    new TKeys(*this);
-    new TScreenReader(*this);
 }

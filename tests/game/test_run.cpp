@@ -2,6 +2,7 @@
 // The run on the test clock: where the plate and the bar are at every wait.
 #include "game_support.h"
 
+#include "app/assembly.h"
 #include "floor/hitarea.h"
 #include "floor/picturebox.h"
 #include "base/delay.h"
@@ -77,7 +78,7 @@ private Q_SLOTS:
     void init()
     {
         ClearQuitRequest();
-        W = std::make_unique<TfmBraet>(&FSound);
+        W = AssembleGame(&FSound);
         W->FormActivate();
         FClock.OnWait = nullptr;
         FClock.ClearWaits();

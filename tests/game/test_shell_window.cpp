@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's frame: start-up order, the help menu, the about box and
 // every way of closing it.
+#include "app/assembly.h"
 #include "game/braet.h"
 #include "support/dialogs.h"
 
@@ -43,7 +44,8 @@ int StackIndex(const QWidget* w)
 
 struct TShownWindow {
     TRecordingSound sound;
-    TfmBraet window{&sound};
+    std::unique_ptr<TfmBraet> game = AssembleGame(&sound);
+    TfmBraet& window = *game;
 
     bool Show()
     {
@@ -126,7 +128,8 @@ private Q_SLOTS:
         QFETCH(QString, hint);
         QFETCH(QString, key);
         TRecordingSound sound;
-        TfmBraet w(&sound);
+        const std::unique_ptr<TfmBraet> game = AssembleGame(&sound);
+        TfmBraet& w = *game;
         auto* button = w.findChild<QToolButton*>(name);
         QVERIFY(button);
         // The tool tip names the button's key.
@@ -145,7 +148,9 @@ private Q_SLOTS:
         // each slot with its selector.
         auto* hare = w.findChild<QToolButton*>(QStringLiteral("bbHurtig"));
         QVERIFY(hare);
-        QList<QWidget*> expected{w.bbLet,   w.bbMiddel, w.bbSvaer, hare, w.bbSound,
+        auto* hent = w.findChild<QToolButton*>(QStringLiteral("bbHentOpgave"));
+        QVERIFY(hent);
+        QList<QWidget*> expected{w.bbLet,   w.bbMiddel, w.bbSvaer, hent, hare, w.bbSound,
                                  w.bbPrinterSetup, w.bbHelp, w.bbAfslut};
         expected << w.sbHuller << w.sbDrejer << w.sbStriber << w.sbTraek << w.sbSkub;
         expected << w.bbKoerPlade << w.bbNulstilOpgave << w.bbOverfoerPlade;
@@ -183,7 +188,8 @@ private Q_SLOTS:
     void unlitLampsShowAtStart()
     {
         TRecordingSound sound;
-        TfmBraet w(&sound);
+        const std::unique_ptr<TfmBraet> game = AssembleGame(&sound);
+        TfmBraet& w = *game;
         for (auto [lit, unlit] : {std::pair{w.imGroenTaend, w.imGroenSluk}, std::pair{w.imRoedTaend, w.imRoedSluk}}) {
             QVERIFY(StackIndex(lit) < StackIndex(w.ImageVorlen));
             QVERIFY(StackIndex(unlit) > StackIndex(w.ImageVorlen));
@@ -221,10 +227,12 @@ private Q_SLOTS:
         // the client coordinates of the window, whose origin the tool bar shares.
         const QPoint client(w.width() - 8 - 36 - 4 - 36 + 2, 2 + 36 + 2);
         QCOMPARE(w.Popup->pos(), w.mapToGlobal(client));
-        QCOMPARE(w.Popup->actions().size(), 3);
+        // The game as it ships adds the statistics after the help menu's own items.
+        QCOMPARE(w.Popup->actions().size(), 4);
         QCOMPARE(w.Popup->actions().at(0)->text(), QStringLiteral("Vejledning"));
         QVERIFY(w.Popup->actions().at(1)->isSeparator());
         QCOMPARE(w.Popup->actions().at(2)->text(), QStringLiteral("Om Vorlen"));
+        QCOMPARE(w.Popup->actions().at(3)->text(), QStringLiteral("Statistik"));
 
         // Choosing nothing closes the menu without effect.
         QTest::keyClick(w.Popup, Qt::Key_Escape);

@@ -3,6 +3,7 @@
 // and a whole game.
 #include "game_support.h"
 
+#include "app/assembly.h"
 #include "floor/hitarea.h"
 #include "floor/picturebox.h"
 #include "model/generator.h"
@@ -63,7 +64,7 @@ private Q_SLOTS:
     void init()
     {
         ClearQuitRequest();
-        W = std::make_unique<TfmBraet>(&FSound);
+        W = AssembleGame(&FSound);
         W->FormActivate();
         FClock.OnWait = nullptr;
         FClock.ClearWaits();
@@ -240,7 +241,8 @@ private Q_SLOTS:
         QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(24, 36), box->mapToGlobal(QPoint(24, 36)));
         QApplication::sendEvent(box, &event);
         QTRY_VERIFY(W->pmUdskrivOpgave->isVisible());
-        QCOMPARE(W->pmUdskrivOpgave->actions().size(), 2);
+        QCOMPARE(W->pmUdskrivOpgave->actions().size(), 3); // with the worksheets' item
+        QCOMPARE(W->pmUdskrivOpgave->actions().at(2)->text(), QStringLiteral("Udskriv opgaveark"));
 
         // The task goes while the menu is open: the menu goes, its items do nothing.
         QGuiApplication::clipboard()->clear();

@@ -2,6 +2,7 @@
 // The verdict lamps tick by tick, and the sound switch.
 #include "game_support.h"
 
+#include "app/assembly.h"
 #include "floor/picturebox.h"
 #include "base/delay.h"
 #include "shell/resources.h"
@@ -43,7 +44,7 @@ private Q_SLOTS:
     void init()
     {
         ClearQuitRequest();
-        W = std::make_unique<TfmBraet>(&FSound);
+        W = AssembleGame(&FSound);
         W->FormActivate();
         FSound.ClearCalls();
     }

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // For the classroom: fetching a task by its number, the statistics of a short
 // game, and the worksheet's pages.
-#include "game_support.h"
+#include "game/game_support.h"
 
-#include "game/classroom.h"
-#include "game/stats_print.h"
-#include "game/stats_window.h"
-#include "game/worksheet_print.h"
+#include "app/assembly.h"
+#include "classroom/classroom.h"
+#include "classroom/stats_print.h"
+#include "classroom/stats_window.h"
+#include "classroom/worksheet_print.h"
 #include "model/answer_key.h"
 #include "model/generator.h"
 #include "base/delay.h"
@@ -61,9 +62,9 @@ private Q_SLOTS:
     void init()
     {
         ClearQuitRequest();
-        W = std::make_unique<TfmBraet>(&FSound);
+        W = AssembleGame(&FSound);
         W->FormActivate();
-        C = InstallClassroom(*W);
+        C = W->findChild<TClassroom*>();
     }
     void cleanup() { W.reset(); }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game/worksheet_print.h"
+#include "classroom/worksheet_print.h"
 
-#include "game/print_page.h"
+#include "classroom/print_page.h"
 #include "model/answer_key.h"
 #include "model/generator.h"
 

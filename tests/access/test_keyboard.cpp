@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game from the keyboard alone, and what a screen reader hears of it.
-#include "game_support.h"
+#include "game/game_support.h"
 
+#include "app/assembly.h"
+#include "model/plate_words.h"
 #include "floor/hitarea.h"
-#include "floor/focus_mark.h"
-#include "game/keys.h"
-#include "game/screen_reader.h"
+#include "access/focus_mark.h"
+#include "access/keys.h"
+#include "access/screen_reader.h"
 #include "base/delay.h"
 #include "shell/fonts.h"
 #include "support/recordingsound.h"
@@ -68,7 +70,8 @@ private Q_SLOTS:
     void wholeTaskFromTheKeyboard()
     {
         ClearQuitRequest();
-        TfmBraet w(&FSound);
+        const std::unique_ptr<TfmBraet> game = AssembleGame(&FSound);
+        TfmBraet& w = *game;
         w.show();
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
@@ -124,6 +127,15 @@ private Q_SLOTS:
         QVERIFY(status);
         QCOMPARE(Heard(status), QStringLiteral("Rigtigt"));
         QCOMPARE(QAccessible::queryAccessibleInterface(status)->role(), QAccessible::AlertMessage);
+
+        // The task goes with Ctrl+Delete: its verdict goes with it. A numbered
+        // task is heard with its number and its plate in words.
+        Key(w, Qt::Key_Delete, Qt::ControlModifier);
+        QVERIFY(!w.FTask);
+        QCOMPARE(Heard(status), QString());
+        w.StartTask(1, 20000089);
+        QCOMPARE(Heard(w.FTaskBox), QStringLiteral("Opgave M-20000089"));
+        QCOMPARE(Heard(w.FTaskBox, QAccessible::Description), PlateWords(*w.FTask));
 
         // Another feature's key (the fast run's F6) still works when it
         // reaches the window while the window is not the active one, as the

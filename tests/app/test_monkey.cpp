@@ -7,7 +7,8 @@
 //
 // Replay a failing seed with VORLEN_MONKEY_SEED=<seed> (and
 // VORLEN_MONKEY_ACTIONS=<count>); VORLEN_MONKEY_TRACE=1 prints every action.
-#include "game_support.h"
+#include "game/game_support.h"
+#include "app/assembly.h"
 #include "support/dialogs.h"
 
 #include "floor/hitarea.h"
@@ -171,7 +172,7 @@ class TestMonkey : public QObject {
 
     void NewWindow()
     {
-        W = std::make_unique<TfmBraet>(&FSound);
+        W = AssembleGame(&FSound);
         auto* about = new TfmAbout(W.get());
         W->fmAbout = about;
         W->LightTimer->setInterval(LampTimerParked);

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game/feedback.h"
+#include "feedback/feedback.h"
 
-#include "game/fast_run.h"
-#include "game/magnifier.h"
-#include "game/step_pictures.h"
-#include "game/verdict_banner.h"
+#include "feedback/fast_run.h"
+#include "feedback/magnifier.h"
+#include "feedback/step_pictures.h"
+#include "feedback/verdict_banner.h"
 
 void AttachFeedback(TfmBraet& window)
 {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "floor/tab_order.h"
+#include "access/tab_order.h"
 
 #include "floor/braet_floor.h"
 #include "floor/hitarea.h"

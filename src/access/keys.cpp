@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game/keys.h"
+#include "access/keys.h"
 
-#include "floor/focus_mark.h"
+#include "access/focus_mark.h"
 #include "floor/hitarea.h"
 #include "floor/settingselector.h"
-#include "floor/tab_order.h"
+#include "access/tab_order.h"
 #include "game/braet.h"
 #include "shell/helpwindow.h"
 

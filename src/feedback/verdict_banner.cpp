@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game/verdict_banner.h"
+#include "feedback/verdict_banner.h"
 
 #include "game/braet.h"
 #include "model/plate_diff.h"

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game/stats_print.h"
+#include "classroom/stats_print.h"
 
-#include "game/print_page.h"
-#include "game/stats_log.h"
+#include "classroom/print_page.h"
+#include "classroom/stats_log.h"
 
 #include <QDate>
 #include <QLocale>

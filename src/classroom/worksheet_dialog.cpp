@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game/worksheet_dialog.h"
+#include "classroom/worksheet_dialog.h"
 
 #include "model/task_number.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game/stats_window.h"
+#include "classroom/stats_window.h"
 
-#include "game/stats_log.h"
+#include "classroom/stats_log.h"
 #include "model/draw_plate.h"
 
 #include <QGridLayout>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game/fast_run.h"
+#include "feedback/fast_run.h"
 
 #include "game/braet.h"
 #include "base/delay.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game/stats_log.h"
+#include "classroom/stats_log.h"
 
 #include <QDate>
 #include <QLocale>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "floor/focus_mark.h"
+#include "access/focus_mark.h"
 
 #include <QApplication>
 #include <QKeyEvent>

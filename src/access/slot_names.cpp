@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "floor/slot_names.h"
+#include "access/slot_names.h"
 
 #include "floor/braet_floor.h"
 #include "floor/hitarea.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game/step_pictures.h"
+#include "feedback/step_pictures.h"
 
 #include "floor/hitarea.h"
 #include "floor/settingselector.h"

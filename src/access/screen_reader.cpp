@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game/screen_reader.h"
+#include "access/screen_reader.h"
 
 #include "floor/picturebox.h"
 #include "floor/platebox.h"
-#include "floor/slot_names.h"
+#include "access/slot_names.h"
 #include "game/braet.h"
 #include "model/plate_words.h"
+#include "model/task_number.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -70,6 +71,8 @@ TScreenReader::TScreenReader(TfmBraet& window) : QObject(&window), FWindow(windo
         FStatus->Say(verdict == vdRight ? QStringLiteral("Rigtigt") : QStringLiteral("Forkert"));
     });
     connect(&window, &TBraetFloor::PlateCleared, FStatus, &TVerdictStatus::Clear);
+    // A verdict is about the task: with the task gone or changed it is void.
+    connect(&window, &TfmBraet::TaskChanged, FStatus, &TVerdictStatus::Clear);
     TaskChanged();
     PlateChanged();
 }
@@ -80,7 +83,9 @@ void TScreenReader::TaskChanged()
 {
     const QString words = FWindow.FTask ? PlateWords(*FWindow.FTask) : QStringLiteral("Ingen opgave.");
     if (FWindow.FTaskBox) {
-        FWindow.FTaskBox->setAccessibleName(QStringLiteral("Opgaven"));
+        // The number too, so that a pupil can tell the teacher which task it is.
+        FWindow.FTaskBox->setAccessibleName(FWindow.FTaskNumber ? QStringLiteral("Opgave ") + TaskName(FWindow.FTaskNumber)
+                                                                 : QStringLiteral("Opgaven"));
         FWindow.FTaskBox->setAccessibleDescription(words);
     }
     FWindow.bbNulstilOpgave->setAccessibleDescription(QStringLiteral("Opgaven: ") + words);

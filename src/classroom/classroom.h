@@ -5,7 +5,7 @@
 // calls, so that the game without it is unchanged.
 #pragma once
 
-#include "game/stats_log.h"
+#include "classroom/stats_log.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game/print_page.h"
+#include "classroom/print_page.h"
 
 #include "model/draw_plate.h"
 #include "model/opgave.h"

@@ -2,14 +2,15 @@
 // The feedback around a run: the fast run's timeline on the test clock, and a
 // wrong then a right answer with the banner, the magnifier and the pictures
 // of what each machine did.
-#include "game_support.h"
+#include "game/game_support.h"
 
+#include "app/assembly.h"
 #include "floor/hitarea.h"
 #include "floor/picturebox.h"
-#include "game/fast_run.h"
-#include "game/magnifier.h"
-#include "game/step_pictures.h"
-#include "game/verdict_banner.h"
+#include "feedback/fast_run.h"
+#include "feedback/magnifier.h"
+#include "feedback/step_pictures.h"
+#include "feedback/verdict_banner.h"
 #include "model/draw_plate.h"
 #include "base/delay.h"
 #include "support/recordingsound.h"
@@ -32,7 +33,7 @@ class TestFeedback : public QObject {
     void NewWindow()
     {
         W.reset();
-        W = std::make_unique<TfmBraet>(&FSound);
+        W = AssembleGame(&FSound);
         W->FormActivate();
     }
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game/magnifier.h"
+#include "feedback/magnifier.h"
 
 #include "floor/platebox.h"
 #include "game/braet.h"

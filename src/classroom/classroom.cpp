@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "game/classroom.h"
+#include "classroom/classroom.h"
 
 #include "floor/platebox.h"
 #include "game/braet.h"
 #include "shell/printjob.h"
-#include "game/stats_print.h"
-#include "game/stats_window.h"
-#include "game/worksheet_dialog.h"
-#include "game/worksheet_print.h"
+#include "classroom/stats_print.h"
+#include "classroom/stats_window.h"
+#include "classroom/worksheet_dialog.h"
+#include "classroom/worksheet_print.h"
 #include "model/answer_key.h"
 #include "model/generator.h"
 #include "base/clock.h"
@@ -183,8 +183,9 @@ void TClassroom::TaskChanged()
     }
     const QString name = TaskName(FForm.FTaskNumber);
     const QString described = FForm.FTaskNumber ? QStringLiteral("Opgave ") + name : name;
+    // The task box's accessible name and description belong to the screen
+    // reader, which says the number and the plate in words.
     FForm.FTaskBox->setToolTip(described);
-    FForm.FTaskBox->setAccessibleDescription(described);
     lbOpgaveNummer->setText(name);
     lbOpgaveNummer->setAccessibleName(described);
     lbOpgaveNummer->adjustSize();
