@@ -32,6 +32,25 @@ int LengthOf(std::uint32_t entry) { return int(entry >> 24); }
 std::size_t MachineOf(std::uint32_t entry) { return (entry >> KeyBits) & 0xF; }
 std::uint32_t ParentOf(std::uint32_t entry) { return entry & KeyMask; }
 
+// A plate whose key is `key`: straight at 0 or diagonal at 45 degrees, each
+// direction's features put on the plate axis that AxisAt finds there. Any
+// plate of the class serves, as machines treat the class alike.
+TOpgave PlateOfKey(std::uint32_t key)
+{
+    TOpgave plate;
+    plate.Reset();
+    plate.FCentreHoles = std::uint8_t(key & 7);
+    plate.FAngle = (key >> 19) & 1 ? 45 : 0;
+    for (int d = 3; d >= 0; --d) {
+        key >>= d == 3 ? 3 : 4;
+        const std::uint8_t a = plate.AxisAt(std::uint8_t(d));
+        plate.FStripes[a] = std::uint8_t((key >> 2) & 3);
+        plate.FSquareHoles[a] = std::uint8_t((key >> 1) & 1);
+        plate.FCircleHoles[a] = std::uint8_t(key & 1);
+    }
+    return plate;
+}
+
 struct TSolverTable {
     std::vector<std::uint32_t> Entries;
     std::uint32_t BlankKey = 0;
@@ -49,13 +68,14 @@ TSolverTable BuildTable()
     table.BlankKey = PlateKey(blank);
     table.Entries[table.BlankKey] = Entry(table.BlankKey, 0, 0);
 
-    // Each level keeps the actual plates its lines made, one per class.
-    std::vector<TOpgave> level{blank};
-    std::vector<TOpgave> next;
+    // A level is kept as keys, not plates: a tenth of the memory, and fresh
+    // pages are what the first question spends most on.
+    std::vector<std::uint32_t> level{table.BlankKey};
+    std::vector<std::uint32_t> next;
     for (int length = 1; length <= MaxTaskMachines && !level.empty(); ++length) {
         next.clear();
-        for (const TOpgave& plate : level) {
-            const std::uint32_t parent = PlateKey(plate);
+        for (const std::uint32_t parent : level) {
+            const TOpgave plate = PlateOfKey(parent);
             for (std::size_t m = 0; m < machines.size(); ++m) {
                 TOpgave made = plate;
                 made.ApplyMachine(machines[m]);
@@ -63,7 +83,7 @@ TSolverTable BuildTable()
                 if (key == NoPlateKey || table.Entries[key] != Unreached)
                     continue;
                 table.Entries[key] = Entry(parent, m, length);
-                next.push_back(made);
+                next.push_back(key);
             }
         }
         level.swap(next);
