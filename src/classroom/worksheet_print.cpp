@@ -114,8 +114,7 @@ bool PrintWorksheet(QPrinter& printer, const std::vector<TTaskNumber>& tasks, co
         PaintFooter(p, u, page, pageNo + 1, pages);
     }
 
-    // The answer key: each task's number and the line the generator drew,
-    // in columns.
+    // The answer key: each task's number and one shortest line, in columns.
     printer.newPage();
     p.setPen(Qt::black);
     p.setFont(u.Font(16, true));

@@ -2,6 +2,7 @@
 #include "model/answer_key.h"
 
 #include "model/generator.h"
+#include "model/solver.h"
 
 #include <algorithm>
 
@@ -16,23 +17,25 @@ constexpr int TriesPerTask = 50;
 
 QString MachineWords(const TMachineRec& rec)
 {
+    // The machines' names as the palette gives them.
     switch (rec.Kind) {
     case mcRotate:
         if (rec.Setting >= AngleNames.size())
             return {};
-        return QStringLiteral("Drejer: ") + QString::fromUtf8(AngleNames[rec.Setting]) + QChar(0x00BA);
+        return QStringLiteral("Drejemaskine: ") + QString::fromUtf8(AngleNames[rec.Setting]) + QChar(0x00BA);
     case mcHoles: {
         if (rec.Setting < 1 || rec.Setting > HoleCountNames.size() || rec.Shape > 1)
             return {};
-        const bool many = rec.Setting > 1;
-        const QString shape = rec.Shape == 0 ? (many ? QStringLiteral("runde") : QStringLiteral("rundt"))
-                                             : (many ? QStringLiteral("firkantede") : QStringLiteral("firkantet"));
-        return QStringLiteral("Hulmaskine: ") + QString::number(rec.Setting) + u' ' + shape;
+        const bool one = rec.Setting == 1;
+        const QString holes = rec.Shape == 0 ? (one ? QStringLiteral("rundt hul") : QStringLiteral("runde huller"))
+                                             : (one ? QStringLiteral("firkantet hul") : QStringLiteral("firkantede huller"));
+        return QStringLiteral("Hullemaskine: ") + QString::fromUtf8(HoleCountNames[rec.Setting - 1]) + u' ' + holes;
     }
     case mcStripe:
+        // StripeNames[3] is "no stripe", which no machine paints.
         if (rec.Setting > 2)
             return {};
-        return QStringLiteral("Stribe: ") + QString::fromUtf8(StripeNames[rec.Setting]);
+        return QStringLiteral("Stregemaskine: ") + QString::fromUtf8(StripeNames[rec.Setting]);
     default:
         return {};
     }
@@ -40,10 +43,12 @@ QString MachineWords(const TMachineRec& rec)
 
 QStringList AnswerLine(const TTaskNumber& number)
 {
-    std::vector<TMachineRec> line;
-    GenerateTask(number.Seed, number.Difficulty, &line);
+    // The generator's own line is seldom the shortest, and a pupil's shorter
+    // right line must not look wrong next to the key. Every generated task
+    // has a shortest line: the generator's own line is within reach.
+    const auto line = ShortestLine(GenerateTask(number.Seed, number.Difficulty));
     QStringList words;
-    for (const TMachineRec& rec : line)
+    for (const TMachineRec& rec : line.value_or(std::vector<TMachineRec>{}))
         words.append(MachineWords(rec));
     return words;
 }

@@ -10,11 +10,13 @@
 
 #include <vector>
 
-// One machine in words: "Drejer: 90º", "Hulmaskine: 2 runde", "Stribe: Tyk".
-// An empty or unknown record gives an empty text.
+// One machine in words, named as the palette names it: "Drejemaskine: 90º",
+// "Hullemaskine: 2 runde huller", "Stregemaskine: Tyk". An empty or unknown
+// record gives an empty text.
 QString MachineWords(const TMachineRec& rec);
 
-// The line of machines the generator drew for `number`, in words.
+// One shortest line of machines that makes the task of `number`, in words
+// (other lines of the same length or longer make the same plate too).
 QStringList AnswerLine(const TTaskNumber& number);
 
 // `count` tasks of `difficulty` for one sheet, numbered from `firstSeed` on.

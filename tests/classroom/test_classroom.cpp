@@ -179,7 +179,7 @@ private Q_SLOTS:
     }
 
     // Six medium tasks: a page of tasks and the answer key; the key's text
-    // is the generated lines.
+    // is the answer lines.
     void worksheetPages()
     {
         const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));

@@ -51,17 +51,18 @@ private Q_SLOTS:
         }
     }
 
-    // The answer key is the line the generator drew, in the selectors' words
-    // (pinned seed, read off the generated records by hand).
+    // The answer key is one shortest line (the generator drew seven machines
+    // for this task), each machine named as the palette names it.
     void answerKey()
     {
         QCOMPARE(AnswerLine({2, 20000089}),
-                 QStringList({QStringLiteral("Hulmaskine: 2 runde"), QStringLiteral("Hulmaskine: 3 firkantede"),
-                              QStringLiteral("Drejer: 90º"), QStringLiteral("Stribe: Tynd"),
-                              QStringLiteral("Stribe: Tynd"), QStringLiteral("Stribe: Tyk"),
-                              QStringLiteral("Drejer: 135º")}));
-        QCOMPARE(MachineWords(TMachineRec{mcHoles, 1, 1}), QStringLiteral("Hulmaskine: 1 firkantet"));
-        QCOMPARE(MachineWords(TMachineRec{mcRotate, 0, 0}), QStringLiteral("Drejer: 45º"));
+                 QStringList({QStringLiteral("Hullemaskine: 2 runde huller"),
+                              QStringLiteral("Hullemaskine: 3 firkantede huller"), QStringLiteral("Drejemaskine: 90º"),
+                              QStringLiteral("Stregemaskine: Tyk"), QStringLiteral("Drejemaskine: 135º")}));
+        QCOMPARE(MachineWords(TMachineRec{mcHoles, 1, 0}), QStringLiteral("Hullemaskine: 1 rundt hul"));
+        QCOMPARE(MachineWords(TMachineRec{mcHoles, 1, 1}), QStringLiteral("Hullemaskine: 1 firkantet hul"));
+        QCOMPARE(MachineWords(TMachineRec{mcRotate, 0, 0}), QStringLiteral("Drejemaskine: 45º"));
+        QCOMPARE(MachineWords(TMachineRec{mcStripe, 1, 0}), QStringLiteral("Stregemaskine: Mellem"));
         QCOMPARE(MachineWords(TMachineRec{mcStripe, 3, 0}), QString()); // no stripe is no machine
     }
 
@@ -81,7 +82,8 @@ private Q_SLOTS:
                 const TOpgave plate = GenerateTask(t.Seed, difficulty);
                 if (std::none_of(plates.begin(), plates.end(), [&](const TOpgave& p) { return p.SameAs(plate); }))
                     plates.push_back(plate);
-                QCOMPARE(AnswerLine(t).size(), TaskLength(difficulty));
+                const qsizetype answer = AnswerLine(t).size();
+                QVERIFY(answer >= 1 && answer <= TaskLength(difficulty));
             }
             QCOMPARE(seeds.size(), std::size_t(12));
             QCOMPARE(plates.size(), std::size_t(difficulty == 0 ? 10 : 12));
