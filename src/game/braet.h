@@ -76,6 +76,9 @@ Q_SIGNALS:
     void RunFinished();
     // The lamp of a verdict lit.
     void VerdictShown(TVerdict verdict);
+    // An addition gave the player a tip towards the task shown (emitted by
+    // the addition that gives it, heard by those that count it).
+    void TipGiven();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
