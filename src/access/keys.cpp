@@ -134,7 +134,7 @@ void TKeys::NameKeysInToolTips()
     for (const auto& [button, key] : keys)
         button->setToolTip(button->toolTip() + QStringLiteral(" (") + QString::fromLatin1(key) + QLatin1Char(')'));
     for (TSettingSelector* selector : w.cbSetting)
-        selector->setToolTip(QStringLiteral("Vælg med pil op og ned eller ved at skrive, f.eks. 9 for 90 grader. "
+        selector->setToolTip(QStringLiteral("Vælg med pil op og ned eller ved at skrive, f.eks. 9 for 90º.\n"
                                             "Her vælger tasterne 1-5 ikke værktøj."));
 }
 
