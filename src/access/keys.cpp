@@ -79,6 +79,11 @@ bool TKeys::WindowKey(QObject* receiver, QKeyEvent& key)
     Qt::KeyboardModifiers mods = key.modifiers();
     if (!(mods & Qt::KeypadModifier) || key.key() < Qt::Key_0 || key.key() > Qt::Key_9)
         mods &= ~Qt::KeypadModifier;
+    // A selector with the focus chooses its items by typing ("1" for 135,
+    // "9" for 90): there the keys that type are its own, not the tools'.
+    if (qobject_cast<TSettingSelector*>(widget) && !(mods & ~Qt::KeypadModifier) && !key.text().isEmpty()
+        && key.text().front().isPrint())
+        return false;
     const QKeyCombination pressed(mods, Qt::Key(key.key()));
     for (const auto& [combination, action] : FShortcuts) {
         if (combination == pressed) {
@@ -128,6 +133,9 @@ void TKeys::NameKeysInToolTips()
     };
     for (const auto& [button, key] : keys)
         button->setToolTip(button->toolTip() + QStringLiteral(" (") + QString::fromLatin1(key) + QLatin1Char(')'));
+    for (TSettingSelector* selector : w.cbSetting)
+        selector->setToolTip(QStringLiteral("Vælg med pil op og ned eller ved at skrive, f.eks. 9 for 90º.\n"
+                                            "Her vælger tasterne 1-5 ikke værktøj."));
 }
 
 // The Tab order and the focus mark's targets; run again when the window is

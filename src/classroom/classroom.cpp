@@ -4,6 +4,7 @@
 #include "floor/platebox.h"
 #include "game/braet.h"
 #include "shell/printjob.h"
+#include "classroom/print_page.h"
 #include "classroom/stats_print.h"
 #include "classroom/stats_window.h"
 #include "classroom/worksheet_dialog.h"
@@ -106,12 +107,18 @@ TClassroom::TClassroom(TfmBraet& form) : QObject(&form), FForm(form), FStart(Cur
     auto* hent = new QAction(QStringLiteral("Hent opgave"), &form);
     hent->setObjectName(QStringLiteral("HentOpgave1"));
     hent->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    // Ctrl+O and F9 work from the statistics window too; a question still
+    // blocks them, and a held key counts once.
+    hent->setShortcutContext(Qt::ApplicationShortcut);
+    hent->setAutoRepeat(false);
     form.addAction(hent);
     connect(hent, &QAction::triggered, this, [this] { bbHentOpgaveClick(); });
 
     Statistik1 = form.Popup->addAction(QStringLiteral("Statistik"));
     Statistik1->setObjectName(QStringLiteral("Statistik1"));
     Statistik1->setShortcut(QKeySequence(Qt::Key_F9));
+    Statistik1->setShortcutContext(Qt::ApplicationShortcut);
+    Statistik1->setAutoRepeat(false);
     form.addAction(Statistik1);
     connect(Statistik1, &QAction::triggered, this, [this] { Statistik1Click(); });
 
@@ -273,6 +280,7 @@ void TClassroom::ChangeName()
 void TClassroom::PrintStatistics()
 {
     QPrinter printer(QPrinter::HighResolution);
+    UseChosenPrinter(printer, FForm.Printer());
     if (!ChoosePrintOutput(printer, FWindow, QStringLiteral("Vorlen-statistik.pdf")))
         return;
     if (!::PrintStatistics(printer, FLog, PlayerName(), QDate::currentDate(), PlayedMs()))
@@ -293,6 +301,7 @@ void TClassroom::Opgaveark1Click()
         return;
     const std::vector<TTaskNumber> tasks = WorksheetTasks(dialog.Difficulty(), dialog.Count(), TimeOfDaySeed());
     QPrinter printer(QPrinter::HighResolution);
+    UseChosenPrinter(printer, FForm.Printer());
     if (!ChoosePrintOutput(printer, parent, QStringLiteral("Vorlen-opgaveark.pdf")))
         return;
     if (!PrintWorksheet(printer, tasks, QDate::currentDate()))

@@ -16,18 +16,30 @@ namespace {
 
 constexpr int PlateDpiLimit = 300;
 
+QPageSize Paper(const QPrinter& printer)
+{
+    return QPageSize(printer.pageLayout().pageSize().id() == QPageSize::Letter ? QPageSize::Letter : QPageSize::A4);
+}
+
 } // namespace
 
-void SetA4(QPrinter& printer)
+void UseChosenPrinter(QPrinter& printer, const QPrinter& chosen)
 {
-    printer.setPageSize(QPageSize(QPageSize::A4));
+    if (chosen.outputFormat() == QPrinter::NativeFormat && !chosen.printerName().isEmpty())
+        printer.setPrinterName(chosen.printerName());
+    printer.setPageSize(Paper(chosen));
+}
+
+void SetPage(QPrinter& printer)
+{
+    printer.setPageSize(Paper(printer));
     printer.setPageOrientation(QPageLayout::Portrait);
     printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
 }
 
-QRect BeginA4Document(QPrinter& printer, QPainter& painter, const QString& docName)
+QRect BeginDocument(QPrinter& printer, QPainter& painter, const QString& docName)
 {
-    SetA4(printer);
+    SetPage(printer);
     printer.setDocName(docName);
     if (!painter.begin(&printer))
         return QRect();

@@ -12,14 +12,20 @@ class QPaintDevice;
 class QPrinter;
 class TOpgave;
 
-// A4 portrait with margins of 15 mm: the pages of the worksheet and the
-// statistics.
-void SetA4(QPrinter& printer);
+// The paper of the classroom's pages: Letter when `chosen` (the printer the
+// task print uses, as set up in "Printer opsætning") has Letter, else A4.
+// Takes that printer too, unless it prints into a file: the pages ask for
+// their own file.
+void UseChosenPrinter(QPrinter& printer, const QPrinter& chosen);
 
-// Sets up an A4 document named `docName` and begins painting on it; the
-// printable page in device pixels, or an empty rectangle when the printer
-// could not be opened.
-QRect BeginA4Document(QPrinter& printer, QPainter& painter, const QString& docName);
+// Portrait with margins of 15 mm on the printer's paper if that is A4 or
+// Letter, else on A4: the pages of the worksheet and the statistics.
+void SetPage(QPrinter& printer);
+
+// Sets up a document named `docName` (SetPage) and begins painting on it;
+// the printable page in device pixels, or an empty rectangle when the
+// printer could not be opened.
+QRect BeginDocument(QPrinter& printer, QPainter& painter, const QString& docName);
 
 class TPageUnits {
 public:

@@ -13,7 +13,7 @@ bool PrintStatistics(QPrinter& printer, const TStatsLog& log, const QString& nam
                      std::uint32_t playedMs)
 {
     QPainter p;
-    const QRect page = BeginA4Document(printer, p, QStringLiteral("Vorlen - statistik"));
+    const QRect page = BeginDocument(printer, p, QStringLiteral("Vorlen - statistik"));
     if (page.isEmpty())
         return false;
     const TPageUnits u(printer);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The statistics on one A4 page, with the player's name and the date.
+// The statistics on one page (A4 or Letter), with the player's name and the date.
 #pragma once
 
 #include <cstdint>

@@ -64,7 +64,9 @@ void PaintTaskCell(QPainter& p, const TPageUnits& u, const QRect& cell, const TT
     const QFontMetrics title(p.font(), p.device());
     p.drawText(cell.left() + pad, cell.top() + pad + title.ascent(), FormatTaskNumber(number));
 
-    const int side = std::min(u.Mm(40), cell.width() - 2 * pad);
+    // Smaller where the paper leaves a cell less room (Letter is shorter).
+    const int side = std::max(1, std::min({u.Mm(40), cell.width() - 2 * pad,
+                                           cell.height() - 2 * pad - title.height() - u.Mm(9)}));
     const QRect plate(cell.left() + (cell.width() - side) / 2, cell.top() + pad + title.height(), side, side);
     PaintPlate(p, GenerateTask(number.Seed, number.Difficulty), plate, u.Dpi());
 
@@ -87,7 +89,7 @@ bool PrintWorksheet(QPrinter& printer, const std::vector<TTaskNumber>& tasks, co
     if (tasks.empty())
         return false;
     QPainter p;
-    const QRect page = BeginA4Document(printer, p, QStringLiteral("Vorlen - opgaveark"));
+    const QRect page = BeginDocument(printer, p, QStringLiteral("Vorlen - opgaveark"));
     if (page.isEmpty())
         return false;
     const TPageUnits u(printer);

@@ -13,6 +13,6 @@ class QPrinter;
 // Tasks on one page of the worksheet.
 inline constexpr int WorksheetTasksPerPage = 6;
 
-// Prints the sheet on `printer` (set to A4). Returns false when printing
+// Prints the sheet on `printer` (A4 or Letter, see SetPage). Returns false when printing
 // failed.
 bool PrintWorksheet(QPrinter& printer, const std::vector<TTaskNumber>& tasks, const QDate& date);

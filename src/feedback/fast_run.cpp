@@ -31,6 +31,10 @@ TFastRun::TFastRun(TfmBraet& window) : QObject(&window)
     // Takes effect from the next wait, also in the middle of a run.
     connect(bbHurtig, &QToolButton::toggled, this, [](bool on) { SetDelayFactor(on ? Factor : 1.0); });
     auto* key = new QShortcut(QKeySequence(Qt::Key_F6), &window);
+    // A held key is one press, not a stream of toggles; and it works from
+    // the game's other windows (the statistics) as well, not behind a question.
+    key->setAutoRepeat(false);
+    key->setContext(Qt::ApplicationShortcut);
     connect(key, &QShortcut::activated, bbHurtig, &QToolButton::toggle);
 }
 

@@ -14,6 +14,7 @@
 #include "floor/settingselector.h"
 #include "floor/hitarea.h"
 #include "base/delay.h"
+#include "model/draw_grid.h"
 
 #include <QPointer>
 
@@ -40,9 +41,13 @@ void MoveBarTo(QWidget* bar, int left)
     }
 }
 
-TPlateBox* NewPlateBox(TfmBraet& w, const QPoint& place)
+// The box takes the grid of the floor piece it stands up on, not the
+// screen's: when the screen's ratio changes during a run, the floor follows
+// only after the run (FollowDeviceGrid), and the plate with it.
+TPlateBox* NewPlateBox(TfmBraet& w, const QPoint& place, const QImage& background)
 {
     auto* box = new TPlateBox(&w, QStringLiteral("pbPlade"));
+    box->SetGrid(GridOf(background));
     box->setAccessibleName(QStringLiteral("Den færdige plade"));
     box->move(place);
     box->show();
@@ -113,8 +118,8 @@ void TfmBraet::RunPlate()
     const int rowShift = fromRow1 ? -6 : RowDrop - 6;
 
     const QRect startArea(QPoint(StartLeft, PictureTop + 149 + rowShift), PlateArea.size());
-    FPlateBox = NewPlateBox(*this, startArea.topLeft());
     FStartBackground = FactoryPiece(startArea);
+    FPlateBox = NewPlateBox(*this, startArea.topLeft(), FStartBackground);
     FProducedPlate = std::make_unique<TOpgave>();
     FProducedPlate->Reset();
     FProducedPlate->FLying = false;
@@ -161,9 +166,9 @@ void TfmBraet::RunPlate()
     if (FProducedPlate.get() != plate)
         return abandon();
 
-    FPlateBox = NewPlateBox(*this, EndBoxPlace);
     if (FEndBackground.isNull())
         FEndBackground = FactoryPiece(QRect(EndBoxPlace, PlateArea.size()));
+    FPlateBox = NewPlateBox(*this, EndBoxPlace, FEndBackground);
     if (!TiltPlate(*this, FEndBackground))
         return abandon();
 

@@ -219,6 +219,35 @@ std::shared_ptr<const TFrames> Decode(const QByteArray& data)
     return result;
 }
 
+// The 1x frames with every pixel a grid x grid block, offsets and screen to
+// match: what a screen of that grid shows when the finer versions are
+// missing, like the pictures (LoadPicture) enlarged from 1x.
+std::shared_ptr<const TFrames> Enlarged(const TFrames& coarse, int grid)
+{
+    auto fine = std::make_shared<TFrames>();
+    fine->Width = coarse.Width * grid;
+    fine->Height = coarse.Height * grid;
+    fine->Frames.reserve(coarse.Frames.size());
+    for (const TFrame& frame : coarse.Frames) {
+        TFrame big = frame;
+        big.Offset = frame.Offset * grid;
+        if (!frame.Image.isNull()) {
+            big.Image = QImage(frame.Image.size() * grid, QImage::Format_Indexed8);
+            if (big.Image.isNull())
+                return {};
+            big.Image.setColorTable(frame.Image.colorTable());
+            for (int y = 0; y < big.Image.height(); ++y) {
+                const uchar* from = frame.Image.constScanLine(y / grid);
+                uchar* to = big.Image.scanLine(y);
+                for (int x = 0; x < big.Image.width(); ++x)
+                    to[x] = from[x / grid];
+            }
+        }
+        fine->Frames.push_back(std::move(big));
+    }
+    return fine;
+}
+
 // Frames, clips and origins are in the canvas's device pixels: the painter
 // draws on the canvas pixel for pixel, whatever its device pixel ratio.
 struct TDevicePixels {
@@ -285,7 +314,16 @@ bool TGifAnimation::LoadFromResource(const QString& name, int grid)
         FImpl->Name = name;
         return true;
     }
-    return LoadFromResource(name);
+    if (!LoadFromResource(name))
+        return false;
+    if (grid > 1) {
+        // Without the finer version the canvases are still of `grid`.
+        if (std::shared_ptr<const TFrames> fine = Enlarged(*FImpl->Frames, grid)) {
+            FImpl->Frames = std::move(fine);
+            FImpl->Grid = grid;
+        }
+    }
+    return true;
 }
 
 int TGifAnimation::Grid() const

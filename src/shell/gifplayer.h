@@ -20,9 +20,10 @@ public:
     // Loads the "GIF" resource `name`; false (and empty) on a missing or
     // corrupt stream.
     bool LoadFromResource(const QString& name);
-    // The version drawn for device grid `grid` ("NAME@2x"; the 1x one at 1
-    // or when there is none). Sizes and places stay logical; the canvases it
-    // draws on must be of the animation's Grid().
+    // The version drawn for device grid `grid` ("NAME@2x"; at 1 the 1x one;
+    // without a finer version the 1x one enlarged, so Grid() is `grid`
+    // either way). Sizes and places stay logical; the canvases it draws on
+    // must be of the animation's Grid().
     bool LoadFromResource(const QString& name, int grid);
     int Grid() const;
     // The resource name it was last loaded from (empty: from data).

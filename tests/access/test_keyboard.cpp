@@ -106,6 +106,15 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget(), w.spContainer[0]);
         BuildLine(w);
 
+        // On a selector the typed keys choose its items ("1": 135), not the tools.
+        w.cbSetting[2]->setFocus(Qt::TabFocusReason);
+        Key(w, Qt::Key_1);
+        QCOMPARE(QApplication::focusWidget(), w.cbSetting[2]);
+        QCOMPARE(Heard(w.spContainer[2]), QStringLiteral("Plads 3: drejemaskine, 135 grader"));
+        Key(w, Qt::Key_Home);
+        QCOMPARE(Heard(w.spContainer[2]), QStringLiteral("Plads 3: drejemaskine, 45 grader"));
+        w.spContainer[3]->setFocus(Qt::TabFocusReason);
+
         // During the run the keys change nothing on the floor.
         bool tried = false;
         FClock.OnWait = [&](std::size_t) {
@@ -148,6 +157,17 @@ private Q_SLOTS:
         QVERIFY(hare && !hare->isChecked());
         QKeyEvent f6(QEvent::KeyPress, Qt::Key_F6, Qt::NoModifier);
         QApplication::sendEvent(w.spContainer[0], &f6);
+        QVERIFY(hare->isChecked());
+        hare->setChecked(false);
+
+        // A held F6 is one press, however often the key repeats.
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QWidget* focus = QApplication::focusWidget();
+        QTest::simulateEvent(focus, true, Qt::Key_F6, Qt::NoModifier, QString(), false);
+        for (int i = 0; i < 3; ++i)
+            QTest::simulateEvent(focus, true, Qt::Key_F6, Qt::NoModifier, QString(), true);
+        QTest::simulateEvent(focus, false, Qt::Key_F6, Qt::NoModifier, QString(), false);
         QVERIFY(hare->isChecked());
         hare->setChecked(false);
         ClearQuitRequest();

@@ -15,7 +15,12 @@
 #include "support/recordingsound.h"
 #include "support/testclock.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QInputDialog>
+#include <QPageSize>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
@@ -176,6 +181,89 @@ private Q_SLOTS:
         QVERIFY2(stats.contains(QStringLiteral("Navn: Åse")), qPrintable(stats));
         QVERIFY(stats.contains(QStringLiteral("Spilletid: 1 min 01 s")));
         QVERIFY(stats.contains(QStringLiteral("S-77 Svær 1 nej")));
+    }
+
+    // F9, F6 and Ctrl+O work from the statistics window as from the game's.
+    void keysFromTheStatisticsWindow()
+    {
+        W->FPlayerName = QStringLiteral("Anna");
+        W->show();
+        W->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(W.get()));
+        QTest::keyClick(W.get(), Qt::Key_F9);
+        TfmStatistik* stats = C->Window();
+        QVERIFY(stats);
+        stats->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), stats);
+
+        auto* hare = W->findChild<QToolButton*>(QStringLiteral("bbHurtig"));
+        QVERIFY(hare && !hare->isChecked());
+        QTest::keyClick(stats, Qt::Key_F6);
+        QVERIFY(hare->isChecked());
+        QTest::keyClick(stats, Qt::Key_F6);
+        QVERIFY(!hare->isChecked());
+
+        QCOMPARE(QApplication::activeWindow(), stats);
+        Answer(QStringLiteral("L-5"));
+        QTest::keyClick(stats, Qt::Key_O, Qt::ControlModifier);
+        QVERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(W->FTaskNumber, (TTaskNumber{0, 5}));
+    }
+
+    // Letter paper chosen in "Printer opsætning": the worksheet and the
+    // statistics come on Letter, every word inside the 15 mm margins.
+    void pagesOnTheChosenPaper()
+    {
+        const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
+        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        if (pdfinfo.isEmpty() || pdftotext.isEmpty())
+            QSKIP("pdfinfo, pdftotext (poppler-utils) are not installed");
+        QTemporaryDir home;
+        const QByteArray realHome = qgetenv("HOME");
+        qputenv("HOME", home.path().toUtf8());
+        const auto restore = qScopeGuard([&] { qputenv("HOME", realHome); });
+        QVERIFY(QDir(home.path()).mkpath(QStringLiteral("Documents")));
+        W->Printer().setPageSize(QPageSize(QPageSize::Letter));
+        W->FPlayerName = QStringLiteral("Anna");
+        Fetch(QStringLiteral("M-77"));
+        Run(vdWrong);
+
+        OnDialog([](QDialog* sheet) {
+            OnDialog([](QDialog* files) { files->accept(); });
+            sheet->accept();
+        });
+        C->Opgaveark1Click();
+        OnDialog([](QDialog* files) { files->accept(); });
+        C->PrintStatistics();
+
+        const QDir documents(home.filePath(QStringLiteral("Documents")));
+        for (const QString name : {QStringLiteral("Vorlen-opgaveark.pdf"), QStringLiteral("Vorlen-statistik.pdf")}) {
+            const QString pdf = documents.filePath(name);
+            QVERIFY2(QFileInfo::exists(pdf), qPrintable(name));
+            QProcess info;
+            info.start(pdfinfo, {pdf});
+            QVERIFY(info.waitForFinished(30000));
+            const QString infoText = QString::fromUtf8(info.readAllStandardOutput());
+            QVERIFY2(infoText.contains(QRegularExpression(QStringLiteral("Page size: +612 x 792 pts"))),
+                     qPrintable(infoText));
+            QProcess words;
+            words.start(pdftotext, {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+            QVERIFY(words.waitForFinished(30000));
+            const QString boxes = QString::fromUtf8(words.readAllStandardOutput());
+            const QRegularExpression word(QStringLiteral(
+                R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)<)re"));
+            const double margin = 15 / 25.4 * 72 - 1;
+            int count = 0;
+            for (const QRegularExpressionMatch& m : word.globalMatch(boxes)) {
+                ++count;
+                const QRectF box(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                                 QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
+                QVERIFY2(QRectF(margin, margin, 612 - 2 * margin, 792 - 2 * margin).contains(box),
+                         qPrintable(name + u' ' + m.captured(5)));
+            }
+            QVERIFY(count > 20);
+        }
+        QCOMPARE(documents.entryList(QDir::Files).size(), 2);
     }
 
     // Six medium tasks: a page of tasks and the answer key; the key's text

@@ -6,6 +6,8 @@
 #include <QBuffer>
 #include <QImageReader>
 #include <QRandomGenerator>
+#include <QResource>
+#include <QScopeGuard>
 #include <QtTest>
 
 #include <gif_lib.h>
@@ -174,6 +176,7 @@ private Q_SLOTS:
     void realFirstFrameInSlot();
     void realPlayMatchesIndependentDecoder_data();
     void realPlayMatchesIndependentDecoder();
+    void enlargedWhenTheFinerFileIsMissing();
 };
 
 void TestGifPlayer::firstFrameLeavesTransparentPixelsOut()
@@ -636,6 +639,44 @@ void TestGifPlayer::realPlayMatchesIndependentDecoder()
         ++index;
     });
     QCOMPARE(index, reference.size());
+}
+
+void TestGifPlayer::enlargedWhenTheFinerFileIsMissing()
+{
+    // A screen of grid 2 without vorlen-hires.rcc: the slot's canvas is of
+    // grid 2, so the machine must cover it as the 1x one covers a 1x canvas,
+    // every pixel a 2 x 2 block, first frame and last.
+    const QString rcc = QStringLiteral(VORLEN_BINARY_DIR "/src/vorlen-hires.rcc");
+    QVERIFY(!LoadResource(QStringLiteral("GIF"), QStringLiteral("HULLER1@2x")).isEmpty());
+    QVERIFY(QResource::unregisterResource(rcc));
+    const auto registerAgain = qScopeGuard([&] { QResource::registerResource(rcc); });
+    QVERIFY(LoadResource(QStringLiteral("GIF"), QStringLiteral("HULLER1@2x")).isEmpty());
+
+    const auto enlarged = [](const QImage& coarse) {
+        QImage fine = coarse.scaled(coarse.size() * 2);
+        fine.setDevicePixelRatio(2);
+        return fine;
+    };
+    TGifAnimation coarse;
+    QVERIFY(coarse.LoadFromResource(QStringLiteral("HULLER1")));
+    TGifAnimation fine;
+    QVERIFY(fine.LoadFromResource(QStringLiteral("HULLER1"), 2));
+    QCOMPARE(fine.Grid(), 2);
+    QCOMPARE(fine.Width(), coarse.Width());
+    QCOMPARE(fine.Height(), coarse.Height());
+    QCOMPARE(fine.FrameCount(), coarse.FrameCount());
+
+    QImage coarseCanvas = PatternCanvas(80, 48);
+    QImage fineCanvas = enlarged(coarseCanvas);
+    coarse.DrawFirstFrame(coarseCanvas, SlotRect(coarse.Width()));
+    fine.DrawFirstFrame(fineCanvas, SlotRect(fine.Width()));
+    QCOMPARE(fineCanvas.devicePixelRatio(), 2.0);
+    QCOMPARE(fineCanvas, enlarged(coarseCanvas));
+
+    TTestClock clock;
+    coarse.Play(coarseCanvas, SlotRect(coarse.Width()));
+    fine.Play(fineCanvas, SlotRect(fine.Width()));
+    QCOMPARE(fineCanvas, enlarged(coarseCanvas));
 }
 
 QTEST_MAIN(TestGifPlayer)
