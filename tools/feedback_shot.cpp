@@ -70,52 +70,61 @@ void Play()
                 (long long)off1, (long long)off2, onAfterKey ? "checked it" : "did not check it", (long long)on1,
                 (long long)on2, (long long)off3);
 
-    // The task: three round holes; the pupil punches square ones first.
+    // Task M-20000089: round holes over square ones on the vertical line. The
+    // pupil sees one square in the middle and punches just that one.
     fast->click();
-    Place(1, w.sbHuller, 2);
-    TimedRun();
-    QTest::mouseClick(w.bbOverfoerPlade, Qt::LeftButton);
-    Place(1, w.sbHuller, 5);
-    Place(2, w.sbHuller, 2);
+    w.StartTask(1, 20000089u);
+    Place(1, w.sbHuller, 1); // 2 round holes
+    Place(2, w.sbHuller, 3); // 1 square hole
+    Place(3, w.sbDrejer, 1); // 90 degrees
+    Place(4, w.sbStriber, 0); // a thin stripe
     TimedRun();
     QTest::qWait(300);
-    Shot(QStringLiteral("01-wrong-banner"));
+    Shot(QStringLiteral("01-round-over-square-banner"));
+    QTest::qWait(4500);
+    Shot(QStringLiteral("02-banner-still-there"));
 
+    // A tool still chosen: the produced plate opens the magnifier all the same.
+    QTest::mouseClick(w.sbHuller, Qt::LeftButton);
     QTest::mouseClick(w.FPlateBox, Qt::LeftButton, {}, QPoint(40, 40));
     QTest::qWait(300);
-    Shot(QStringLiteral("02-wrong-magnifier"));
+    Shot(QStringLiteral("03-round-over-square-magnifier"));
     if (QWidget* popup = QApplication::activePopupWidget())
         QTest::keyClick(popup, Qt::Key_Escape);
+    QTest::mouseClick(w.sbHuller, Qt::LeftButton);
     QTest::qWait(200);
 
     THitArea* slot2 = w.spContainer[1];
     QHelpEvent tip(QEvent::ToolTip, QPoint(40, 40), slot2->mapToGlobal(QPoint(40, 40)));
     QApplication::sendEvent(slot2, &tip);
     QTest::qWait(400);
-    Shot(QStringLiteral("03-step-picture"));
+    Shot(QStringLiteral("04-step-picture"));
 
-    // Round holes first after all: right.
-    Choose(1, 2);
+    // The squares on the line too: right.
+    Choose(2, 5);
     TimedRun();
     QTest::qWait(350);
-    Shot(QStringLiteral("04-right-banner"));
+    Shot(QStringLiteral("05-right-banner"));
     QTest::qWait(3500);
-    Shot(QStringLiteral("05-after-blinking"));
-    QTest::mouseClick(w.FTaskBox, Qt::LeftButton, {}, QPoint(40, 40));
-    QTest::qWait(300);
-    Shot(QStringLiteral("06-right-magnifier"));
-    if (QWidget* popup = QApplication::activePopupWidget())
-        QTest::keyClick(popup, Qt::Key_Escape);
+    Shot(QStringLiteral("06-after-blinking"));
 
-    // A turn and a stripe too many: both named, the stripe ringed.
-    Place(3, w.sbDrejer, 1);
-    Place(4, w.sbStriber, 2);
+    // A thick stripe for the thin one: the stripe outlined, no ring.
+    Choose(4, 2);
     TimedRun();
     QTest::qWait(300);
     Shot(QStringLiteral("07-stripe-banner"));
     QTest::mouseClick(w.FPlateBox, Qt::LeftButton, {}, QPoint(40, 40));
     QTest::qWait(300);
     Shot(QStringLiteral("08-stripe-magnifier"));
+    if (QWidget* popup = QApplication::activePopupWidget())
+        QTest::keyClick(popup, Qt::Key_Escape);
+
+    // A turn too: named, the plates marked no further.
+    Place(5, w.sbDrejer, 0);
+    TimedRun();
+    QTest::mouseClick(w.FPlateBox, Qt::LeftButton, {}, QPoint(40, 40));
+    QTest::qWait(300);
+    Shot(QStringLiteral("09-turn-magnifier"));
     std::fflush(stdout);
     QApplication::exit(0);
 }

@@ -173,81 +173,107 @@ void Spanner(QPainter& p, QPointF at, qreal scale, bool grey)
 }
 
 // A little worker: head, body, arms and legs around a box he moves.
-void Worker(QPainter& p, bool pulling)
+// A worker in a blue shirt and a yellow helmet: a limb is a dark stroke with
+// a coloured stroke inside it.
+void Limb(QPainter& p, QPointF from, QPointF to, qreal width, QColor colour)
 {
-    // box
-    const QRectF box = pulling ? QRectF(47.5, 46.5, 26, 22) : QRectF(44.5, 44.5, 28, 24);
+    p.setPen(QPen(kOutline, width + 2.5, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(from, to);
+    p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(from, to);
+}
+
+const QColor kSkin(0xf6, 0xc9, 0x9b);
+const QColor kTrousers(0x3f, 0x51, 0x8c);
+const QColor kCardboard(0xd9, 0xa2, 0x5b);
+const QColor kCardboardDark(0xa8, 0x73, 0x35);
+
+void Head(QPainter& p, QPointF centre, bool facingRight)
+{
+    p.setPen(OutlinePen(1.3));
+    p.setBrush(kSkin);
+    p.drawEllipse(centre, 8, 8);
+    p.setBrush(kYellow.base); // helmet
+    p.drawChord(QRectF(centre.x() - 8.5, centre.y() - 9, 17, 15), 0, 180 * 16);
+    p.setBrush(kOutline);
+    p.drawEllipse(centre + QPointF(facingRight ? 4.5 : -4.5, 0.5), 1, 1.3);
+}
+
+void Ground(QPainter& p)
+{
     p.setPen(OutlinePen(1.5));
-    p.setBrush(QColor(0xd9, 0xa2, 0x5b));
-    p.drawRect(box);
-    p.setPen(QPen(QColor(0xa8, 0x73, 0x35), 1.5));
-    p.drawLine(QPointF(box.left() + 3, box.top() + box.height() / 2), QPointF(box.right() - 3, box.top() + box.height() / 2));
-    p.setPen(OutlinePen(1.5));
-    // ground
     p.setBrush(kConcrete.base);
     p.drawRoundedRect(QRectF(4.5, 68.5, 71, 7), 3, 3);
+}
 
-    const QColor skin(0xf6, 0xc9, 0x9b), shirt = kBlue.base, trousers(0x3f, 0x51, 0x8c);
+// "Fjern maskine": a worker walks off to the right with a hole machine in
+// his arms; the machine already leaves the picture.
+void CarryAway(QPainter& p)
+{
+    Ground(p);
+    // speed lines behind him
+    p.setPen(QPen(kOutline, 1.6, Qt::SolidLine, Qt::RoundCap));
+    for (int k = 0; k < 3; ++k)
+        p.drawLine(QPointF(3.0 + 2 * (k % 2), 30.0 + 8 * k), QPointF(11.0 + 2 * (k % 2), 30.0 + 8 * k));
+    // legs in a long stride
+    Limb(p, QPointF(27, 47), QPointF(16, 66), 4.5, kTrousers);
+    Limb(p, QPointF(27, 47), QPointF(39, 65), 4.5, kTrousers);
+    p.setPen(OutlinePen(1.2));
+    p.setBrush(kOutline);
+    p.drawRoundedRect(QRectF(11.5, 63.5, 7, 4), 1.5, 1.5);
+    p.drawRoundedRect(QRectF(37.5, 62.5, 7, 4), 1.5, 1.5);
+    // body, leaning a little back under the load
+    Limb(p, QPointF(26, 30), QPointF(27, 46), 9, kBlue.base);
+    Head(p, QPointF(25.5, 19.5), true);
+    // the machine, held in front of him and half out of the picture
     p.save();
-    if (pulling) {
-        // leaning back to the left, hands on a rope to the box
-        p.setPen(QPen(QColor(0x8a, 0x5a, 0x2b), 2, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(33, 40), QPointF(48, 54));
-        p.setPen(QPen(kOutline, 7, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(24, 48), QPointF(16, 67)); // back leg
-        p.drawLine(QPointF(24, 48), QPointF(33, 66)); // front leg
-        p.setPen(QPen(trousers, 4.5, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(24, 48), QPointF(16, 67));
-        p.drawLine(QPointF(24, 48), QPointF(33, 66));
-        p.setPen(QPen(kOutline, 12, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(18, 28), QPointF(24, 47));
-        p.setPen(QPen(shirt, 9, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(18, 28), QPointF(24, 47));
-        p.setPen(QPen(kOutline, 6, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(20, 32), QPointF(33, 40));
-        p.setPen(QPen(shirt, 3.5, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(20, 32), QPointF(33, 40));
-        p.setPen(OutlinePen(1.3));
-        p.setBrush(skin);
-        p.drawEllipse(QPointF(33.5, 40.5), 3, 3);
-        p.drawEllipse(QPointF(15.5, 19.5), 8, 8);
-        p.setBrush(kYellow.base); // helmet
-        p.drawChord(QRectF(7, 10.5, 17, 15), 0, 180 * 16);
-        p.setBrush(kOutline);
-        p.drawEllipse(QPointF(19.5, 20), 1, 1.3);
-        // motion lines
-        p.setPen(QPen(kOutline, 1.5, Qt::SolidLine, Qt::RoundCap));
-        for (int k = 0; k < 3; ++k)
-            p.drawLine(QPointF(77, 50.0 + 6 * k), QPointF(74.5, 50.0 + 6 * k));
-    } else {
-        // leaning forward to the right, hands on the box
-        p.setPen(QPen(kOutline, 7, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(26, 48), QPointF(12, 66));
-        p.drawLine(QPointF(26, 48), QPointF(27, 66));
-        p.setPen(QPen(trousers, 4.5, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(26, 48), QPointF(12, 66));
-        p.drawLine(QPointF(26, 48), QPointF(27, 66));
-        p.setPen(QPen(kOutline, 12, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(36, 30), QPointF(26, 47));
-        p.setPen(QPen(shirt, 9, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(36, 30), QPointF(26, 47));
-        p.setPen(QPen(kOutline, 6, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(35, 33), QPointF(44, 47));
-        p.setPen(QPen(shirt, 3.5, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(35, 33), QPointF(44, 47));
-        p.setPen(OutlinePen(1.3));
-        p.setBrush(skin);
-        p.drawEllipse(QPointF(44.5, 48), 3, 3);
-        p.drawEllipse(QPointF(41.5, 21.5), 8, 8);
-        p.setBrush(kYellow.base);
-        p.drawChord(QRectF(33, 12.5, 17, 15), 0, 180 * 16);
-        p.setBrush(kOutline);
-        p.drawEllipse(QPointF(46, 22), 1, 1.3);
-        p.setPen(QPen(kOutline, 1.5, Qt::SolidLine, Qt::RoundCap));
-        for (int k = 0; k < 3; ++k)
-            p.drawLine(QPointF(3.0 + (k % 2) * 2, 36.0 + 7 * k), QPointF(9.0 + (k % 2) * 2, 36.0 + 7 * k));
-    }
+    p.translate(37, 26);
+    p.scale(0.62, 0.62);
+    PaintHuller(p, 0, false);
     p.restore();
+    // arms under the machine's side, carrying it
+    Limb(p, QPointF(27, 33), QPointF(41, 49), 3.5, kBlue.base);
+    p.setPen(OutlinePen(1.3));
+    p.setBrush(kSkin);
+    p.drawEllipse(QPointF(42.5, 49.5), 3, 3);
+}
+
+// "Skub maskiner": a worker leans into a row of three boxes and pushes them
+// along the floor; an arrow shows the way they go.
+void PushRow(QPainter& p)
+{
+    Ground(p);
+    const QColor tops[] = {kBlue.base, kPurple.base, kRed.base};
+    for (int i = 0; i < 3; ++i) {
+        const QRectF box(31.5 + 15 * i, 52.5, 14, 16);
+        p.setPen(OutlinePen(1.4));
+        p.setBrush(kCardboard);
+        p.drawRect(box);
+        p.setBrush(tops[i]); // a machine colour on each box
+        p.drawRect(QRectF(box.left(), box.top(), box.width(), 5));
+        p.setPen(QPen(kCardboardDark, 1.2));
+        p.drawLine(QPointF(box.left() + 3, box.top() + 10.5), QPointF(box.right() - 3, box.top() + 10.5));
+    }
+    // the arrow over the row
+    QPolygonF arrow;
+    arrow << QPointF(36, 39) << QPointF(62, 39) << QPointF(62, 33.5) << QPointF(75, 43) << QPointF(62, 52.5)
+          << QPointF(62, 47) << QPointF(36, 47);
+    p.translate(0, -7);
+    p.setPen(OutlinePen(1.4));
+    p.setBrush(kGreen.base);
+    p.drawPolygon(arrow);
+    p.translate(0, 7);
+    // the worker, low and leaning forward, both hands on the first box
+    Limb(p, QPointF(17, 50), QPointF(5, 66), 4.5, kTrousers);
+    Limb(p, QPointF(17, 50), QPointF(20, 66), 4.5, kTrousers);
+    Limb(p, QPointF(26, 35), QPointF(17, 49), 9, kBlue.base);
+    Limb(p, QPointF(25, 38), QPointF(30, 54), 3.5, kBlue.base);
+    Limb(p, QPointF(25, 38), QPointF(30, 60), 3.5, kBlue.base);
+    p.setPen(OutlinePen(1.3));
+    p.setBrush(kSkin);
+    p.drawEllipse(QPointF(30.5, 55), 2.6, 2.6);
+    p.drawEllipse(QPointF(30.5, 61.5), 2.6, 2.6);
+    Head(p, QPointF(31, 26), true);
 }
 
 } // namespace
@@ -314,7 +340,10 @@ QImage Glyph(const QString& name, QColor key)
         QImage img = canvas(80, 80);
         QPainter p(&img);
         Prepare(p);
-        Worker(p, name == u"sbTraek");
+        if (name == u"sbTraek")
+            CarryAway(p);
+        else
+            PushRow(p);
         return img;
     }
     if (name == u"bbLet" || name == u"bbMiddel" || name == u"bbSvaer") {

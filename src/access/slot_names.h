@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The slots' accessible names ("Plads 3: hulmaskine, 2 runde huller",
+// The slots' accessible names ("Plads 3: Hullemaskine, 2 runde huller",
 // "Plads 5: tom"), kept up to date as the floor changes. The names go on the
 // hit areas, which are the slots' focusable elements; their tool tips are
 // left alone.

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -50,67 +51,114 @@ QPointF HoleMiddle(const QPoint& cell, bool diagonal)
     return QPointF(cell.x() + off, cell.y() + off) * TMagnifier::Grid;
 }
 
-// The ring around a hole place.
-QRect HoleArea(const QPoint& cell, bool diagonal)
+// The ring around a hole place: a circle a little larger than the largest
+// hole, kept inside the picture.
+QRect HoleArea(const QPoint& cell, bool diagonal, const QRect& inside)
 {
     const QPointF m = HoleMiddle(cell, diagonal);
-    const double r = 9.5 * TMagnifier::Grid; // neighbouring places are 19 apart
-    return QRectF(m.x() - r, m.y() - r, 2 * r, 2 * r).toRect();
+    const double r = 9 * TMagnifier::Grid; // neighbouring places are 19 apart
+    return QRectF(m.x() - r, m.y() - r, 2 * r, 2 * r).toRect().intersected(inside);
 }
 
-// Where the two pictures differ: a ring for each hole place that differs,
-// and a red tint over the rest (stripes), widened a little so that thin
-// lines show.
-QVector<QRect> DifferingPlaces(const QImage& a, const QImage& b, bool diagonal, QImage& tint)
+// The places of the hole grid on the line in screen direction 0..3 (as in
+// PlateWords: vertical, up to the right, horizontal, down to the right),
+// for a plate standing straight and on its corner.
+constexpr int LineCells[2][4][2] = {{{1, 7}, {2, 6}, {3, 5}, {0, 8}}, {{0, 8}, {2, 6}, {3, 5}, {1, 7}}};
+constexpr int CentreCell = 4;
+
+// The hole places where one plate has a hole and the other has none or
+// another one; both plates stand alike. Decided from the plates themselves,
+// not from pixels: a stripe's end must never pass for a hole.
+std::array<bool, 9> DifferingHoles(const TOpgave& a, const TOpgave& b)
+{
+    std::array<bool, 9> differs{};
+    const bool diagonal = a.IsDiagonal();
+    for (std::uint8_t d = 0; d < 4; ++d) {
+        const std::uint8_t x = a.AxisAt(d);
+        const std::uint8_t y = b.AxisAt(d);
+        if (a.FCircleHoles[x] != b.FCircleHoles[y] || a.FSquareHoles[x] != b.FSquareHoles[y])
+            for (const int cell : LineCells[diagonal][d])
+                differs[std::size_t(cell)] = true;
+    }
+    if (a.FCentreHoles != b.FCentreHoles)
+        differs[CentreCell] = true;
+    return differs;
+}
+
+// An outline around what differs outside the ringed hole places (a stripe):
+// a red band a few pixels away from the differing pixels, so the stripe
+// itself keeps its colour, drawn only on the plate. Null when nothing
+// differs there.
+QImage StripeOutline(const QImage& a, const QImage& b, const QVector<QRect>& rings)
 {
     const QImage x = a.convertToFormat(QImage::Format_RGB32);
     const QImage y = b.convertToFormat(QImage::Format_RGB32);
-    const QRect all(QPoint(0, 0), x.size());
-    tint = QImage(x.size(), QImage::Format_ARGB32);
-    tint.fill(Qt::transparent);
-    std::array<bool, 9> holeDiffers{};
-    const auto hole = [](QRgb c) { return c == qRgb(192, 192, 192) || c == qRgb(0, 0, 0); };
-    const int widen = TMagnifier::Grid;
-    bool tinted = false;
-    for (int py = 0; py < x.height(); ++py) {
+    const int w = x.width();
+    const int h = x.height();
+    // Chamfer distances (3 per step, 4 per diagonal step) to the nearest
+    // differing pixel.
+    constexpr int Far = 1 << 20;
+    std::vector<int> dist(std::size_t(w) * std::size_t(h), Far);
+    bool any = false;
+    for (int py = 0; py < h; ++py) {
         const auto* lx = reinterpret_cast<const QRgb*>(x.constScanLine(py));
         const auto* ly = reinterpret_cast<const QRgb*>(y.constScanLine(py));
-        for (int px = 0; px < x.width(); ++px) {
+        for (int px = 0; px < w; ++px) {
             if (lx[px] == ly[px])
                 continue;
-            // Hole pixels (silver inside, black edge) belong to the nearest
-            // hole place; the rest is a stripe's.
-            if (hole(lx[px]) || hole(ly[px])) {
-                int nearest = 0;
-                double best = 1e9;
-                for (int h = 0; h < 9; ++h) {
-                    const QPointF d = HoleMiddle(HoleCells[diagonal][h], diagonal) - QPointF(px + 0.5, py + 0.5);
-                    const double far = std::max(std::abs(d.x()), std::abs(d.y()));
-                    if (far < best) {
-                        best = far;
-                        nearest = h;
-                    }
-                }
-                if (best <= 10.5 * TMagnifier::Grid) {
-                    holeDiffers[std::size_t(nearest)] = true;
-                    continue;
-                }
-            }
-            tinted = true;
-            for (int ty = std::max(0, py - widen); ty <= std::min(x.height() - 1, py + widen); ++ty) {
-                auto* line = reinterpret_cast<QRgb*>(tint.scanLine(ty));
-                for (int tx = std::max(0, px - widen); tx <= std::min(x.width() - 1, px + widen); ++tx)
-                    line[tx] = qRgba(235, 20, 20, 120);
-            }
+            const QPoint at(px, py);
+            if (std::any_of(rings.begin(), rings.end(), [&](const QRect& r) { return r.contains(at); }))
+                continue;
+            dist[std::size_t(py) * std::size_t(w) + std::size_t(px)] = 0;
+            any = true;
         }
     }
-    if (!tinted)
-        tint = QImage();
-    QVector<QRect> rings;
-    for (int h = 0; h < 9; ++h)
-        if (holeDiffers[std::size_t(h)])
-            rings << HoleArea(HoleCells[diagonal][h], diagonal).intersected(all);
-    return rings;
+    if (!any)
+        return {};
+    const auto at = [&](int px, int py) -> int& { return dist[std::size_t(py) * std::size_t(w) + std::size_t(px)]; };
+    for (int py = 0; py < h; ++py)
+        for (int px = 0; px < w; ++px) {
+            int& d = at(px, py);
+            if (px > 0)
+                d = std::min(d, at(px - 1, py) + 3);
+            if (py > 0) {
+                d = std::min(d, at(px, py - 1) + 3);
+                if (px > 0)
+                    d = std::min(d, at(px - 1, py - 1) + 4);
+                if (px + 1 < w)
+                    d = std::min(d, at(px + 1, py - 1) + 4);
+            }
+        }
+    for (int py = h - 1; py >= 0; --py)
+        for (int px = w - 1; px >= 0; --px) {
+            int& d = at(px, py);
+            if (px + 1 < w)
+                d = std::min(d, at(px + 1, py) + 3);
+            if (py + 1 < h) {
+                d = std::min(d, at(px, py + 1) + 3);
+                if (px + 1 < w)
+                    d = std::min(d, at(px + 1, py + 1) + 4);
+                if (px > 0)
+                    d = std::min(d, at(px - 1, py + 1) + 4);
+            }
+        }
+    // The band: from 1.5 to 2.5 plate pixels away from the stripe.
+    const int inner = 3 * TMagnifier::Grid * 3 / 2;
+    const int outer = 3 * TMagnifier::Grid * 5 / 2;
+    const QRgb background = Background.rgb() | 0xff000000u;
+    QImage outline(x.size(), QImage::Format_ARGB32);
+    outline.fill(Qt::transparent);
+    for (int py = 0; py < h; ++py) {
+        const auto* lx = reinterpret_cast<const QRgb*>(x.constScanLine(py));
+        const auto* ly = reinterpret_cast<const QRgb*>(y.constScanLine(py));
+        auto* line = reinterpret_cast<QRgb*>(outline.scanLine(py));
+        for (int px = 0; px < w; ++px) {
+            const int d = at(px, py);
+            if (d > inner && d <= outer && lx[px] != background && ly[px] != background)
+                line[px] = qRgba(225, 16, 16, 255);
+        }
+    }
+    return outline;
 }
 
 } // namespace
@@ -132,13 +180,27 @@ TMagnifier::TMagnifier(QWidget* parent, const std::optional<TOpgave>& task, cons
         FHint = DifferenceHint(*produced, *task);
         setAccessibleDescription(FHint.join(QStringLiteral(". ")));
         // Plates standing differently differ everywhere: the hint says so.
-        if (produced->IsDiagonal() == task->IsDiagonal())
-            FMarks = DifferingPlaces(FTask, FProduced, task->IsDiagonal(), FTint);
+        if (produced->IsDiagonal() == task->IsDiagonal()) {
+            const bool diagonal = task->IsDiagonal();
+            // A 3-pixel pen on the ring's edge stays inside the picture.
+            const QRect inside = QRect(QPoint(0, 0), FTask.size()).adjusted(2, 2, -2, -2);
+            const std::array<bool, 9> holes = DifferingHoles(*produced, *task);
+            for (int h = 0; h < 9; ++h)
+                if (holes[std::size_t(h)])
+                    FMarks << HoleArea(HoleCells[diagonal][h], diagonal, inside);
+            if (ComparePlates(*produced, *task).Stripes)
+                FStripeMarks = StripeOutline(FTask, FProduced, FMarks);
+        }
     }
     const int lines = int(FHint.size()) + int(FSame) + 1;
     setFixedSize(Margin * 3 + PictureW * 2, Margin + Caption + PictureH + Margin + HintLine * lines + 8);
     if (parent)
         move(parent->mapToGlobal(QPoint((parent->width() - width()) / 2, (parent->height() - height()) / 2)));
+}
+
+QPoint TMagnifier::PictureAt(int side)
+{
+    return {Margin + side * (PictureW + Margin), Margin + Caption};
 }
 
 void TMagnifier::paintEvent(QPaintEvent*)
@@ -157,7 +219,7 @@ void TMagnifier::paintEvent(QPaintEvent*)
         const char* missing;
     } sides[] = {{&FTaskShown, "Opgaven", "Ingen opgave"}, {&FProducedShown, "Din plade", "Ingen plade endnu"}};
     for (int i = 0; i < 2; ++i) {
-        const QPoint at(Margin + i * (PictureW + Margin), Margin + Caption);
+        const QPoint at = PictureAt(i);
         p.setFont(caption);
         p.setPen(QColor(0x20, 0x30, 0x40));
         p.drawText(QRect(at.x(), Margin, PictureW, Caption - 4), Qt::AlignCenter, QString::fromUtf8(sides[i].title));
@@ -167,13 +229,13 @@ void TMagnifier::paintEvent(QPaintEvent*)
             continue;
         }
         p.drawImage(at, *sides[i].picture);
-        if (!FTint.isNull())
-            p.drawImage(at, FTint);
+        if (!FStripeMarks.isNull())
+            p.drawImage(at, FStripeMarks);
         p.setPen(QPen(QColor(0xe0, 0x10, 0x10), 3));
         p.setBrush(Qt::NoBrush);
         p.setRenderHint(QPainter::Antialiasing);
         for (const QRect& mark : FMarks)
-            p.drawRoundedRect(QRectF(mark.translated(at)).adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
+            p.drawEllipse(QRectF(mark.translated(at)));
         p.setRenderHint(QPainter::Antialiasing, false);
     }
 
@@ -220,12 +282,20 @@ TMagnifierLink::TMagnifierLink(TfmBraet& window) : QObject(&window), FWindow(win
 void TMagnifierLink::Watch(TPlateBox* box)
 {
     if (box)
-        connect(box, &TPlateBox::LeftClicked, this, &TMagnifierLink::Open, Qt::UniqueConnection);
+        connect(box, &TPlateBox::LeftClicked, this, &TMagnifierLink::Clicked, Qt::UniqueConnection);
+}
+
+void TMagnifierLink::Clicked(TPlateBox* box)
+{
+    // No gesture of the game uses the produced plate, so a tool still chosen
+    // after building the line must not keep the pupil from comparing.
+    if (box == FWindow.FPlateBox || !FWindow.SelectedTool())
+        Open();
 }
 
 void TMagnifierLink::Open()
 {
-    if (FWindow.SelectedTool() || FShown)
+    if (FShown)
         return;
     std::optional<TOpgave> task;
     std::optional<TOpgave> produced;

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The magnifier: a click on the task or the produced plate (left button, no
-// tool chosen) shows both plates side by side, four times enlarged and drawn
+// The magnifier: a click on the produced plate, or on the task with no tool
+// chosen (left button), shows both plates side by side, four times enlarged and drawn
 // on the finer grid, with the places where they differ marked. Esc or a
 // click closes it.
 #pragma once
@@ -26,10 +26,12 @@ public:
 
     static constexpr int Grid = 4;
     // The rings around differing hole places, in the pictures' pixels, and
-    // the tint over what else differs (null when nothing else does).
+    // the outline drawn around a differing stripe (null when none differs).
     const QVector<QRect>& Marks() const { return FMarks; }
-    const QImage& Tint() const { return FTint; }
+    const QImage& StripeMarks() const { return FStripeMarks; }
     const QStringList& Hint() const { return FHint; }
+    // Where the task's (0) and the produced plate's (1) picture is drawn.
+    static QPoint PictureAt(int side);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -42,7 +44,7 @@ private:
     QImage FTaskShown; // as drawn on this screen
     QImage FProducedShown;
     QVector<QRect> FMarks;
-    QImage FTint;
+    QImage FStripeMarks;
     QStringList FHint;
     bool FSame = false;
 };
@@ -57,6 +59,7 @@ public:
 
 private:
     void Watch(TPlateBox* box);
+    void Clicked(TPlateBox* box);
     TfmBraet& FWindow;
     QPointer<TMagnifier> FShown;
 };

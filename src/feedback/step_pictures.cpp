@@ -7,6 +7,7 @@
 #include "model/draw_grid.h"
 #include "model/draw_plate.h"
 
+#include <QApplication>
 #include <QBuffer>
 #include <QEvent>
 #include <QFocusEvent>
@@ -30,7 +31,7 @@ QString PictureTip(const TOpgave& plate, int slot, int grid)
     QImage picture = PlateImage(plate, true, grid, QColor(0xee, 0xf2, 0xf7));
     picture.setDevicePixelRatio(1);
     picture.save(&buffer, "PNG");
-    return QStringLiteral("<table><tr><td style='white-space:pre'>Pladen efter maskine %1:</td></tr>"
+    return QStringLiteral("<table><tr><td style='white-space:pre'>Pladen efter plads %1:</td></tr>"
                           "<tr><td align='center'><img src='data:image/png;base64,%2' width='80' height='81'>"
                           "</td></tr></table>")
         .arg(slot)
@@ -41,12 +42,13 @@ QString PictureTip(const TOpgave& plate, int slot, int grid)
 
 TStepPictures::TStepPictures(TfmBraet& window) : QObject(&window), FWindow(window)
 {
-    for (QWidget* hit : window.spContainer)
-        if (hit)
-            hit->installEventFilter(this);
     connect(&window, &TfmBraet::RunFinished, this, &TStepPictures::Make);
     connect(&window, &TBraetFloor::PlateCleared, this, &TStepPictures::Drop);
     connect(&window, &TBraetFloor::FloorChanged, this, &TStepPictures::Drop);
+    // The slots' focus, and keyboard play: as with the focus mark, a mouse
+    // press in the window ends it and hides the panel, the next key brings
+    // the panel back.
+    qApp->installEventFilter(this);
 }
 
 void TStepPictures::Make()
@@ -96,6 +98,20 @@ void TStepPictures::Drop()
 
 bool TStepPictures::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (!FShown || !widget || widget->window() != &FWindow)
+            return false;
+        if (event->type() == QEvent::MouseButtonPress) {
+            if (FPanel)
+                FPanel->hide();
+        } else if (!FPanel || !FPanel->isVisible()) {
+            for (std::size_t i = 0; i < FPlates.size(); ++i)
+                if (FPlates[i] && FWindow.spContainer[i]->hasFocus())
+                    ShowPanel(int(i));
+        }
+        return false;
+    }
     if (event->type() != QEvent::FocusIn && event->type() != QEvent::FocusOut)
         return false;
     for (std::size_t i = 0; i < FPlates.size(); ++i) {
@@ -130,7 +146,7 @@ void TStepPictures::ShowPanel(int index)
     }
     QImage picture = PlateImage(*FPlates[std::size_t(index)], true, DeviceGrid(FWindow.devicePixelRatio()),
                                 QColor(0xee, 0xf2, 0xf7));
-    FPanelCaption->setText(QStringLiteral("Pladen efter maskine %1:").arg(index + 1));
+    FPanelCaption->setText(QStringLiteral("Pladen efter plads %1:").arg(index + 1));
     FPanelPicture->setPixmap(QPixmap::fromImage(picture));
     FPanel->adjustSize();
     // Under the slot's selector, kept inside the window.

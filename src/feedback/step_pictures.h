@@ -29,7 +29,8 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     // The panel that shows slot `index`'s plate while the slot has the
-    // keyboard focus; nullptr before the first one.
+    // keyboard focus and the player works with the keys; nullptr before the
+    // first one.
     QWidget* FocusPanel() const { return FPanel; }
 
 private:

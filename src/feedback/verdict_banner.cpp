@@ -12,14 +12,27 @@
 
 namespace {
 
-// On the roof, left of the lamps and above them; grows upwards with the
-// hint and leftwards with its longest line.
-constexpr int Right = 730;
-constexpr int MinWidth = 260;
-constexpr int Bottom = 134;
+// In the sky and on the roof left of the "VORLEN" sign (which begins at
+// x 316), over the sun: the one free place high enough for a few lines. It
+// grows downwards with the hint, whose lines wrap to its width.
+constexpr int Left = 8;
+constexpr int Width = 302;
+constexpr int Top = 46;
 constexpr int TitlePx = 22;
 constexpr int HintPx = 13;
+constexpr int HintLine = HintPx + 3;
 constexpr int Pad = 8;
+
+QRect HintRect(int y, int lines)
+{
+    return {Pad, y, Width - 2 * Pad, lines * HintLine};
+}
+
+int Lines(const QFontMetrics& metrics, const QString& text)
+{
+    const QRect r = metrics.boundingRect(HintRect(0, 1), Qt::TextWordWrap | Qt::AlignHCenter, text);
+    return std::max(1, (r.height() + metrics.lineSpacing() / 2) / metrics.lineSpacing());
+}
 
 QFont BannerFont(const QWidget& w, int px, bool bold)
 {
@@ -60,13 +73,21 @@ TVerdictBanner::TVerdictBanner(TfmBraet& window) : QWidget(&window)
 
     connect(&window, &TfmBraet::VerdictShown, this, [this, &window](TVerdict verdict) {
         QStringList hint;
-        if (verdict == vdWrong && window.FProducedPlate && window.FTask)
+        if (verdict == vdWrong && window.FProducedPlate && window.FTask) {
             hint = DifferenceHint(*window.FProducedPlate, *window.FTask);
+            hint << ClickLine();
+        }
         Show(verdict, hint);
     });
-    // The verdict belongs to the run's result.
+    // The verdict belongs to the run's result and to the line that made it.
     connect(&window, &TBraetFloor::PlateCleared, this, &TVerdictBanner::Drop);
+    connect(&window, &TBraetFloor::FloorChanged, this, &TVerdictBanner::Drop);
     connect(&window, &TfmBraet::TaskChanged, this, &TVerdictBanner::Drop);
+}
+
+QString TVerdictBanner::ClickLine()
+{
+    return QStringLiteral("Klik på din plade for at se forskellen");
 }
 
 void TVerdictBanner::Show(TVerdict verdict, const QStringList& hint)
@@ -75,12 +96,15 @@ void TVerdictBanner::Show(TVerdict verdict, const QStringList& hint)
     FTitle = verdict == vdRight ? QStringLiteral("Rigtigt!") : QStringLiteral("Prøv igen");
     FHint = hint;
     setAccessibleName((QStringList{FTitle} + FHint).join(QStringLiteral(". ")));
-    int width = MinWidth;
     const QFontMetrics metrics(BannerFont(*this, HintPx, false));
-    for (const QString& line : FHint)
-        width = std::max(width, metrics.horizontalAdvance(line) + 4 * Pad);
-    const int height = Pad + TitlePx + 6 + int(FHint.size()) * (HintPx + 4) + Pad;
-    setGeometry(Right - width, Bottom - height, width, height);
+    FHintLines.clear();
+    int lines = 0;
+    for (const QString& line : FHint) {
+        FHintLines << Lines(metrics, line);
+        lines += FHintLines.last();
+    }
+    const int height = Pad + TitlePx + 6 + lines * HintLine + Pad;
+    setGeometry(Left, Top, Width, height);
     FAge.start();
     FFrames.start();
     raise();
@@ -94,9 +118,18 @@ void TVerdictBanner::Drop()
     hide();
 }
 
+bool TVerdictBanner::Fades() const
+{
+    // A wrong answer's hint stays until the pupil changes something: a slow
+    // reader needs it while the red lamp is lit.
+    return FVerdict == vdRight;
+}
+
 void TVerdictBanner::Tick()
 {
-    if (FAge.elapsed() >= LifeMs)
+    if (!Fades() && FAge.elapsed() >= StarsMs)
+        FFrames.stop(); // nothing moves any more
+    else if (Fades() && FAge.elapsed() >= LifeMs)
         Drop();
     else
         update();
@@ -105,7 +138,7 @@ void TVerdictBanner::Tick()
 void TVerdictBanner::paintEvent(QPaintEvent*)
 {
     const qint64 age = FAge.isValid() ? FAge.elapsed() : 0;
-    const double fade = std::clamp(double(LifeMs - age) / FadeMs, 0.0, 1.0);
+    const double fade = Fades() ? std::clamp(double(LifeMs - age) / FadeMs, 0.0, 1.0) : 1.0;
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.setOpacity(fade);
@@ -122,12 +155,14 @@ void TVerdictBanner::paintEvent(QPaintEvent*)
     const QRect titleRect(0, Pad, width(), TitlePx + 4);
     p.drawText(titleRect, Qt::AlignCenter, FTitle);
 
-    p.setPen(QColor(0x30, 0x30, 0x30));
     p.setFont(BannerFont(*this, HintPx, false));
     int y = Pad + TitlePx + 6;
-    for (const QString& line : FHint) {
-        p.drawText(QRect(Pad, y, width() - 2 * Pad, HintPx + 4), Qt::AlignCenter, line);
-        y += HintPx + 4;
+    for (int i = 0; i < FHint.size(); ++i) {
+        const int lines = i < FHintLines.size() ? FHintLines[i] : 1;
+        // What to do next stands apart from what differs.
+        p.setPen(FHint[i] == ClickLine() ? QColor(0x1d, 0x4f, 0x9c) : QColor(0x30, 0x30, 0x30));
+        p.drawText(HintRect(y, lines), Qt::AlignCenter | Qt::TextWordWrap, FHint[i]);
+        y += lines * HintLine;
     }
 
     // A short celebration: stars twinkle in turn beside the title.

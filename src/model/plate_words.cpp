@@ -73,15 +73,15 @@ QString SlotMachineWords(const TMachineRec& machine)
 {
     switch (machine.Kind) {
     case mcRotate:
-        return U("drejemaskine, %1 grader").arg(AngleOfSetting(machine.Setting));
+        return U("Drejemaskine, %1 grader").arg(AngleOfSetting(machine.Setting));
     case mcHoles:
         if (machine.Setting >= 1 && machine.Setting <= 3)
-            return U("hulmaskine, ") + HoleCount(machine.Setting, machine.Shape == 1);
-        return U("hulmaskine");
+            return U("Hullemaskine, ") + HoleCount(machine.Setting, machine.Shape == 1);
+        return U("Hullemaskine");
     case mcStripe:
         if (machine.Setting < 3)
-            return U("stregemaskine, ") + U(StripeWords[machine.Setting]);
-        return U("stregemaskine");
+            return U("Stregemaskine, ") + U(StripeWords[machine.Setting]);
+        return U("Stregemaskine");
     default:
         return U("tom");
     }

@@ -13,5 +13,5 @@
 // get the same words, and plates that differ get different words.
 QString PlateWords(const TOpgave& plate);
 
-// A machine with its setting ("hulmaskine, 2 runde huller"), or "tom".
+// A machine with its setting ("Hullemaskine, 2 runde huller"), or "tom".
 QString SlotMachineWords(const TMachineRec& machine);

@@ -77,8 +77,8 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(&w));
 
         BuildLine(w);
-        const char* const slots[] = {"Plads 1: stregemaskine, tyk streg", "Plads 2: hulmaskine, 2 firkantede huller",
-                                 "Plads 3: drejemaskine, 45 grader", "Plads 4: hulmaskine, 2 runde huller",
+        const char* const slots[] = {"Plads 1: Stregemaskine, tyk streg", "Plads 2: Hullemaskine, 2 firkantede huller",
+                                 "Plads 3: Drejemaskine, 45 grader", "Plads 4: Hullemaskine, 2 runde huller",
                                  "Plads 5: tom"};
         for (int i = 0; i < 5; ++i)
             QCOMPARE(Heard(w.spContainer[std::size_t(i)]), QString::fromUtf8(slots[i]));
@@ -129,7 +129,7 @@ private Q_SLOTS:
         Key(w, Qt::Key_F5);
         FClock.OnWait = nullptr;
         QVERIFY(tried);
-        QCOMPARE(Heard(w.spContainer[3]), QStringLiteral("Plads 4: hulmaskine, 2 runde huller"));
+        QCOMPARE(Heard(w.spContainer[3]), QStringLiteral("Plads 4: Hullemaskine, 2 runde huller"));
         QCOMPARE(w.FVerdict, vdRight);
         QVERIFY(w.FLampLit);
         auto* status = w.findChild<TVerdictStatus*>();

@@ -118,15 +118,15 @@ private Q_SLOTS:
         auto* banner = W->findChild<TVerdictBanner*>();
         QVERIFY(banner->isVisible());
         QCOMPARE(banner->Title(), QStringLiteral("Prøv igen"));
-        QCOMPARE(banner->Hint(), QStringList{QStringLiteral("Der er både runde og firkantede huller")});
-        QVERIFY(banner->geometry().bottom() < W->imRoedTaend->y());
+        QVERIFY(banner->Hint().first().startsWith(QStringLiteral("På din plade")));
+        QVERIFY(!banner->geometry().intersects(W->imRoedTaend->geometry()));
 
         // Slot 1's picture is the plate after the square holes alone.
         TOpgave squares;
         squares.Reset();
         squares.AddHoles(1, 3);
         const QImage tip = TipPicture(W->spContainer[0]->toolTip());
-        QVERIFY(W->spContainer[0]->toolTip().contains(QStringLiteral("maskine 1")));
+        QVERIFY(W->spContainer[0]->toolTip().contains(QStringLiteral("plads 1")));
         QCOMPARE(tip.convertToFormat(QImage::Format_RGB32),
                  PlateImage(squares, true, 1, tip.pixelColor(0, 0)).convertToFormat(QImage::Format_RGB32));
         QVERIFY(!TipPicture(W->spContainer[1]->toolTip()).isNull());
@@ -143,19 +143,24 @@ private Q_SLOTS:
         QFocusEvent away(QEvent::FocusOut, Qt::TabFocusReason);
         QApplication::sendEvent(W->spContainer[1], &away);
         QVERIFY(!steps->FocusPanel()->isVisibleTo(W.get()));
+        // Back to the mouse with the slot still focused: the panel goes with
+        // the keyboard play, as the focus mark does, and leaves bay 8 free.
+        QApplication::sendEvent(W->spContainer[1], &focus);
+        QVERIFY(steps->FocusPanel()->isVisibleTo(W.get()));
+        QTest::mouseClick(W->ImageVorlen, Qt::LeftButton, {}, QPoint(300, 20));
+        QVERIFY(!steps->FocusPanel()->isVisibleTo(W.get()));
 
-        // With a tool chosen a click on the plate opens nothing; without, the
-        // magnifier marks the three holes, and Esc closes it.
+        // The produced plate opens the magnifier even with a tool still
+        // chosen (no gesture uses it); it rings the three holes, and Esc
+        // closes it.
         auto* link = W->findChild<TMagnifierLink*>();
         W->sbHuller->setChecked(true);
         QTest::mouseClick(W->FPlateBox, Qt::LeftButton);
-        QVERIFY(!link->Shown());
         W->sbHuller->setChecked(false);
-        QTest::mouseClick(W->FPlateBox, Qt::LeftButton);
         QPointer<TMagnifier> magnifier = link->Shown();
         QVERIFY(magnifier && magnifier->isVisible());
         QCOMPARE(magnifier->Marks().size(), 3);
-        QVERIFY(magnifier->Tint().isNull()); // no stripe differs
+        QVERIFY(magnifier->StripeMarks().isNull()); // no stripe differs
         for (const QRect& mark : magnifier->Marks())
             QCOMPARE(mark.center().y() / TMagnifier::Grid, 36); // the middle row of holes
         QTest::keyClick(magnifier, Qt::Key_Escape);
@@ -173,6 +178,54 @@ private Q_SLOTS:
         QVERIFY(banner->isVisible());
         QCOMPARE(banner->Title(), QStringLiteral("Rigtigt!"));
         QVERIFY(banner->Hint().isEmpty());
+    }
+
+    // A stripe of another thickness through the middle row of hole places,
+    // holes alike: no ring at all, the outline keeps to the plate and leaves
+    // the stripe's own colour alone.
+    void stripeWithoutRings()
+    {
+        W->show();
+        W->FTask = std::make_unique<TOpgave>();
+        W->FTask->Reset();
+        W->FTask->AddStripe(0);
+        W->ShowTaskBox();
+        Put(*W, 1, mcStripe, 2);
+        W->bbKoerPladeClick();
+        QCOMPARE(W->FVerdict, vdWrong);
+        QTest::mouseClick(W->FPlateBox, Qt::LeftButton);
+        TMagnifier* magnifier = W->findChild<TMagnifierLink*>()->Shown();
+        QVERIFY(magnifier);
+        QVERIFY(magnifier->Marks().isEmpty());
+        const QImage& marks = magnifier->StripeMarks();
+        QVERIFY(!marks.isNull());
+
+        TOpgave task;
+        task.Assign(*W->FTask);
+        task.FLying = false;
+        TOpgave produced;
+        produced.Assign(*W->FProducedPlate);
+        produced.FLying = false;
+        const QColor background = magnifier->grab().toImage().pixelColor(2, 2);
+        const QImage a = PlateImage(task, true, TMagnifier::Grid, background).convertToFormat(QImage::Format_RGB32);
+        const QImage b = PlateImage(produced, true, TMagnifier::Grid, background).convertToFormat(QImage::Format_RGB32);
+        const QImage shown = magnifier->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        int marked = 0;
+        int stripe = 0;
+        for (int y = 0; y < a.height(); ++y)
+            for (int x = 0; x < a.width(); ++x) {
+                if (qAlpha(marks.pixel(x, y)) != 0) {
+                    ++marked;
+                    QVERIFY(a.pixel(x, y) != background.rgb() && b.pixel(x, y) != background.rgb());
+                }
+                if (a.pixel(x, y) != b.pixel(x, y)) {
+                    ++stripe;
+                    QCOMPARE(shown.pixel(TMagnifier::PictureAt(0) + QPoint(x, y)), a.pixel(x, y));
+                    QCOMPARE(shown.pixel(TMagnifier::PictureAt(1) + QPoint(x, y)), b.pixel(x, y));
+                }
+            }
+        QVERIFY(marked > 1000 && stripe > 1000);
+        magnifier->close();
     }
 };
 
