@@ -48,8 +48,10 @@ TfmHentOpgave::TfmHentOpgave(QWidget* parent) : QDialog(parent)
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &TfmHentOpgave::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    // Room for the longest message without the box growing sideways.
-    setMinimumWidth(420);
+    // Room for the longest message without the box growing sideways; the
+    // box grows downwards when the message comes.
+    setMinimumWidth(460);
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
     // The message goes with the first correction.
     connect(edNummer, &QLineEdit::textEdited, this, [this] {
         lbFejl->hide();
@@ -68,6 +70,7 @@ void TfmHentOpgave::accept()
     }
     lbFejl->setText(problem);
     lbFejl->show();
+    adjustSize();
     // A screen reader says it with the field.
     edNummer->setAccessibleDescription(problem);
     edNummer->setFocus();
