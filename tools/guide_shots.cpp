@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Takes the guide's pictures again at the current scale factor: sets the
-// game up as each picture shows it, finds where the 1x picture lies in the
-// window (compared at 1x) and writes the same area at device resolution as
-// NAME@2x.png.
-//   QT_SCALE_FACTOR=2 xvfb-run -a vorlen-guide-shots docs/help <out-dir>
+// Takes the guide's pictures from the game as it ships: sets the game up as
+// each picture shows it and writes a fixed area of the window, NAME.png at a
+// scale factor of 1 and NAME@2x.png at 2. Pictures are made small enough for
+// the guide's window, so that its page never scrolls sideways.
+//   xvfb-run -a vorlen-guide-shots <out-dir>
+//   QT_SCALE_FACTOR=2 xvfb-run -a -s "-screen 0 2048x1536x24" vorlen-guide-shots <out-dir>
 #include "floor/hitarea.h"
 #include "floor/settingselector.h"
 #include "app/assembly.h"
 #include "game/braet.h"
+#include "model/generator.h"
+#include "model/machdefs.h"
 #include "shell/fonts.h"
 
 #include <QAbstractItemView>
@@ -19,78 +22,44 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <limits>
 
 namespace {
 
-QDir gDocs, gOut;
+QDir gOut;
 int gFailures = 0;
 
-// Where `part` lies in `whole` (both 1x), by sampled colour distance;
-// `distance` gets the best distance per sample.
-QPoint Find(const QImage& whole, const QImage& part, double* distance)
-{
-    std::vector<QPoint> samples;
-    for (int i = 0; i < 400; ++i)
-        samples.emplace_back((i * 37) % part.width(), (i * 53 + i / 7) % part.height());
-    long best = std::numeric_limits<long>::max();
-    QPoint at;
-    for (int y = 0; y + part.height() <= whole.height(); ++y)
-        for (int x = 0; x + part.width() <= whole.width(); ++x) {
-            long d = 0;
-            for (const QPoint& s : samples) {
-                const QRgb a = whole.pixel(x + s.x(), y + s.y()), b = part.pixel(s);
-                d += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b));
-                if (d >= best)
-                    break;
-            }
-            if (d < best) {
-                best = d;
-                at = QPoint(x, y);
-            }
-        }
-    *distance = double(best) / double(samples.size());
-    return at;
-}
+// The widest picture the guide's window shows without scrolling sideways
+// (its default width less the frame, the scroll bar and the page's margins).
+constexpr int GuideRoom = 660;
 
-void Cut(const QString& name, const QPixmap& grab)
+// Writes the area `logical` (window pixels) of `grab` as the picture `name`,
+// `size` pixels at 1x; reduced where `size` is smaller than the area.
+void Cut(const QString& name, const QPixmap& grab, const QRect& logical, const QSize& size)
 {
-    const QImage fine = grab.toImage().convertToFormat(QImage::Format_RGB32);
-    const qreal ratio = grab.devicePixelRatio();
-    const QImage coarse = fine.scaled((QSizeF(fine.size()) / ratio).toSize(), Qt::IgnoreAspectRatio,
-                                      Qt::SmoothTransformation);
-    const QImage part = QImage(gDocs.filePath(name + u".png")).convertToFormat(QImage::Format_RGB32);
-    if (part.isNull() || part.width() > coarse.width() || part.height() > coarse.height()) {
-        std::printf("%s: does not fit\n", qPrintable(name));
+    if (size.width() > GuideRoom) {
+        std::printf("%s: wider than the guide's window\n", qPrintable(name));
         ++gFailures;
         return;
     }
-    // Some pictures show the window reduced: try reductions too.
-    double best = std::numeric_limits<double>::max(), bestScale = 1.0;
-    QPoint bestAt;
-    for (int percent = 100; percent >= 60; --percent) {
-        const double k = percent / 100.0;
-        const QImage reduced = percent == 100 ? coarse
-                                              : coarse.scaled((QSizeF(coarse.size()) * k).toSize(),
-                                                              Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        if (part.width() > reduced.width() || part.height() > reduced.height())
-            break;
-        double distance = 0;
-        const QPoint at = Find(reduced, part, &distance);
-        if (distance < best) {
-            best = distance;
-            bestAt = at;
-            bestScale = k;
-        }
-        if (percent == 100 && best < 30)
-            break;
+    const qreal ratio = grab.devicePixelRatio();
+    const bool fine = ratio > 1.01;
+    const QRect area((QPointF(logical.topLeft()) * ratio).toPoint(), (QSizeF(logical.size()) * ratio).toSize());
+    const QSize out = fine ? size * 2 : size;
+    QImage part = grab.toImage().convertToFormat(QImage::Format_RGB32).copy(area);
+    if (part.size() != out)
+        part = part.scaled(out, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QString file = gOut.filePath(name + (fine ? u"@2x.png" : u".png"));
+    if (!part.save(file)) {
+        std::printf("%s: could not be written\n", qPrintable(file));
+        ++gFailures;
+        return;
     }
-    std::printf("%s: at %d,%d reduced to %.2f, distance %.1f per sample\n", qPrintable(name), bestAt.x(), bestAt.y(),
-                bestScale, best);
-    const QRectF area(QPointF(bestAt) / bestScale * ratio, QSizeF(part.size()) / bestScale * ratio);
-    const QImage out = fine.copy(area.toAlignedRect())
-                           .scaled(part.size() * 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    out.save(gOut.filePath(name + u"@2x.png"));
+    std::printf("%s: %dx%d\n", qPrintable(file), part.width(), part.height());
+}
+
+void Cut(const QString& name, const QPixmap& grab, const QRect& logical)
+{
+    Cut(name, grab, logical, logical.size());
 }
 
 void Place(TfmBraet& w, int slot, TMachineKind kind, int item)
@@ -117,12 +86,12 @@ void Drive(TfmBraet& w)
         Place(w, i + 1, line[i].Kind, line[i].Index);
     QTest::qWait(200);
     const QPixmap floor = w.grab();
-    Cut(QStringLiteral("pladser"), floor);
-    Cut(QStringLiteral("maskiner"), floor);
-    Cut(QStringLiteral("vaerktoej"), floor);
+    Cut(QStringLiteral("pladser"), floor, QRect(120, 131, 600, 300), QSize(450, 225));
+    Cut(QStringLiteral("maskiner"), floor, QRect(200, 160, 390, 110));
+    Cut(QStringLiteral("vaerktoej"), floor, QRect(35, 460, 510, 110), QSize(408, 88));
     w.cbSetting[0]->showPopup();
     QTest::qWait(300);
-    Cut(QStringLiteral("indstilling"), w.cbSetting[0]->view()->window()->grab());
+    Cut(QStringLiteral("indstilling"), w.cbSetting[0]->view()->window()->grab(), QRect(0, 0, 80, 80));
     w.cbSetting[0]->hidePopup();
 
     // A task made from a plate, then built again right.
@@ -130,19 +99,33 @@ void Drive(TfmBraet& w)
     Place(w, 1, mcHoles, 5);
     Place(w, 2, mcRotate, 1);
     Place(w, 6, mcStripe, 2);
-    QTimer::singleShot(1700, [&w] { Cut(QStringLiteral("koersel"), w.grab()); });
+    QTimer::singleShot(1000, [&w] { Cut(QStringLiteral("koersel"), w.grab(), QRect(120, 140, 500, 150)); });
     QTest::mouseClick(w.bbKoerPlade, Qt::LeftButton);
     QTest::mouseClick(w.bbOverfoerPlade, Qt::LeftButton);
     QTest::qWait(200);
-    Cut(QStringLiteral("opgave"), w.grab());
+    Cut(QStringLiteral("opgave"), w.grab(), QRect(600, 125, 190, 300));
     Place(w, 1, mcHoles, 5);
     Place(w, 2, mcRotate, 1);
     Place(w, 6, mcStripe, 2);
     QTest::mouseClick(w.bbKoerPlade, Qt::LeftButton);
     QTest::qWait(100);
     const QPixmap right = w.grab();
-    Cut(QStringLiteral("lamper"), right);
-    Cut(QStringLiteral("vinduet"), right);
+    Cut(QStringLiteral("lamper"), right, QRect(600, 133, 190, 150));
+
+    // The whole window with a task of a number, solved: the number under the
+    // task and the green lamp. Reduced to the guide's width.
+    w.ClearAllSlots();
+    w.StartTask(1, 20000089);
+    std::vector<TMachineRec> solution;
+    GenerateTask(20000089, 1, &solution);
+    for (std::size_t i = 0; i < solution.size(); ++i)
+        Place(w, int(i) + 1, TMachineKind(solution[i].Kind), SelectorIndexOf(solution[i]));
+    QTest::mouseClick(w.bbKoerPlade, Qt::LeftButton);
+    QTest::qWait(100);
+    const QPixmap solved = w.grab();
+    const QSize whole = w.size();
+    Cut(QStringLiteral("vinduet"), solved, QRect(QPoint(0, 0), whole),
+        QSize(GuideRoom, (whole.height() * GuideRoom + whole.width() / 2) / whole.width()));
     QApplication::exit(gFailures ? 1 : 0);
 }
 
@@ -152,12 +135,11 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     InstallFontSubstitutes();
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: vorlen-guide-shots <guide-dir> <out-dir>\n");
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: vorlen-guide-shots <out-dir>\n");
         return 2;
     }
-    gDocs = QDir(QString::fromLocal8Bit(argv[1]));
-    gOut = QDir(QString::fromLocal8Bit(argv[2]));
+    gOut = QDir(QString::fromLocal8Bit(argv[1]));
     QDir().mkpath(gOut.path());
     const std::unique_ptr<TfmBraet> game = AssembleGame();
     TfmBraet& window = *game;

@@ -5,6 +5,7 @@
 #include "game/braet.h"
 #include "shell/printjob.h"
 #include "classroom/print_page.h"
+#include "classroom/fetch_dialog.h"
 #include "classroom/stats_print.h"
 #include "classroom/stats_window.h"
 #include "classroom/worksheet_dialog.h"
@@ -18,6 +19,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QDate>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QInputDialog>
@@ -207,11 +209,10 @@ void TClassroom::bbHentOpgaveClick()
     // the produced plate.
     if (FForm.Busy())
         return;
-    QString text;
-    if (!AskText(&FForm, QStringLiteral("Hent opgave"), QStringLiteral("Skriv opgavens nummer, f.eks. M-20000089:"),
-                 QStringLiteral("&Hent"), text))
+    TfmHentOpgave dialog(&FForm);
+    if (dialog.exec() != QDialog::Accepted)
         return;
-    const QString message = HentOpgave(text);
+    const QString message = HentOpgave(FormatTaskNumber(dialog.Number()));
     if (!message.isEmpty())
         Report(message);
 }
@@ -219,17 +220,9 @@ void TClassroom::bbHentOpgaveClick()
 QString TClassroom::HentOpgave(const QString& text)
 {
     TTaskNumber number;
-    switch (ParseTaskNumber(text, number)) {
-    case npMalformed:
-        return QStringLiteral("\"%1\" er ikke et opgavenummer.\n\nEt opgavenummer er L, M eller S, en "
-                              "bindestreg og et tal, f.eks. M-20000089.")
-            .arg(text.trimmed());
-    case npOutOfRange:
-        return QStringLiteral("Opgave \"%1\" findes ikke.\n\nTallet efter bindestregen skal være fra 0 til 86399999.")
-            .arg(text.trimmed());
-    case npOk:
-        break;
-    }
+    const QString problem = TaskNumberProblem(text, number);
+    if (!problem.isEmpty())
+        return problem;
     if (FForm.Busy())
         return QStringLiteral("Opgaven kan ikke hentes, mens pladen kører.");
     FForm.StartTask(number.Difficulty, number.Seed);
@@ -271,7 +264,10 @@ void TClassroom::ChangeName()
 {
     QWidget* parent = FWindow && FWindow->isVisible() ? static_cast<QWidget*>(FWindow) : &FForm;
     QString name = PlayerName();
-    if (!AskText(parent, QStringLiteral("Vorlen"), QStringLiteral("Hvad hedder du?"), QStringLiteral("OK"), name))
+    if (!AskText(parent, QStringLiteral("Vorlen"),
+                 QStringLiteral("Hvad hedder du?\nNavnet står på statistikken og på det, du udskriver.\n"
+                                "Vorlen glemmer det, når programmet lukkes."),
+                 QStringLiteral("OK"), name))
         return;
     FForm.FPlayerName = name.simplified();
     Refresh();
@@ -300,10 +296,31 @@ void TClassroom::Opgaveark1Click()
     if (dialog.exec() != QDialog::Accepted)
         return;
     const std::vector<TTaskNumber> tasks = WorksheetTasks(dialog.Difficulty(), dialog.Count(), TimeOfDaySeed());
+    const TAnswerKeyPlace key = dialog.AnswerKey();
     QPrinter printer(QPrinter::HighResolution);
     UseChosenPrinter(printer, FForm.Printer());
     if (!ChoosePrintOutput(printer, parent, QStringLiteral("Vorlen-opgaveark.pdf")))
         return;
-    if (!PrintWorksheet(printer, tasks, QDate::currentDate()))
+    if (!PrintWorksheet(printer, tasks, QDate::currentDate(), key)) {
         Report(QStringLiteral("Opgavearket kunne ikke udskrives."));
+        return;
+    }
+    if (key != akSeparate)
+        return;
+    // A job of its own on the same printer; into a PDF of its own, never
+    // over the sheet's file.
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        const QString sheet = printer.outputFileName();
+        QString file;
+        do {
+            file = AskPdfFileName(parent, QStringLiteral("Vorlen-facitliste.pdf"));
+            if (file.isEmpty())
+                return;
+            if (QFileInfo(file) == QFileInfo(sheet))
+                Report(QStringLiteral("Facitlisten skal gemmes i en anden fil end opgavearket."));
+        } while (QFileInfo(file) == QFileInfo(sheet));
+        printer.setOutputFileName(file);
+    }
+    if (!PrintAnswerKey(printer, tasks, QDate::currentDate()))
+        Report(QStringLiteral("Facitlisten kunne ikke udskrives."));
 }

@@ -75,7 +75,7 @@ void TStatsLog::Verdict(bool right)
 QString TStatsLog::Text(const QString& name, const QDate& date, std::uint32_t playedMs) const
 {
     const QLocale locale;
-    QString text = QStringLiteral("Vorlen - statistik");
+    QString text = QStringLiteral("Vorlen – statistik");
     if (!name.isEmpty())
         text += QStringLiteral(" for ") + name;
     text += QStringLiteral(", ") + locale.toString(date, QLocale::LongFormat) + u'\n';

@@ -13,7 +13,7 @@ bool PrintStatistics(QPrinter& printer, const TStatsLog& log, const QString& nam
                      std::uint32_t playedMs)
 {
     QPainter p;
-    const QRect page = BeginDocument(printer, p, QStringLiteral("Vorlen - statistik"));
+    const QRect page = BeginDocument(printer, p, QStringLiteral("Vorlen – statistik"));
     if (page.isEmpty())
         return false;
     const TPageUnits u(printer);
@@ -21,7 +21,7 @@ bool PrintStatistics(QPrinter& printer, const TStatsLog& log, const QString& nam
     p.setPen(Qt::black);
     p.setFont(u.Font(16, true));
     const QFontMetrics head(p.font(), p.device());
-    p.drawText(0, head.ascent(), QStringLiteral("Vorlen - statistik"));
+    p.drawText(0, head.ascent(), QStringLiteral("Vorlen – statistik"));
     p.setFont(u.Font(11));
     const QFontMetrics text(p.font(), p.device());
     int y = head.height() + text.ascent();

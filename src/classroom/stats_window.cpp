@@ -30,7 +30,7 @@ TfmStatistik::TfmStatistik(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("fmStatistik"));
     setAttribute(Qt::WA_DeleteOnClose, false);
-    setWindowTitle(QStringLiteral("Statistik"));
+    setWindowTitle(QStringLiteral("Statistik – Vorlen"));
 
     auto* top = new QVBoxLayout(this);
 
@@ -104,7 +104,10 @@ TfmStatistik::TfmStatistik(QWidget* parent) : QWidget(parent, Qt::Window)
 
 void TfmStatistik::ShowStats(const TStatsLog& log, const QString& name, std::uint32_t playedMs)
 {
-    setWindowTitle(name.isEmpty() ? QStringLiteral("Statistik") : QStringLiteral("Statistik - ") + name);
+    // Ends in the program's name, so that Qt does not add it with a dash of
+    // another style.
+    setWindowTitle(name.isEmpty() ? QStringLiteral("Statistik – Vorlen")
+                                  : QStringLiteral("Statistik – %1 – Vorlen").arg(name));
     lbNavn->setText(name.isEmpty() ? QStringLiteral("(intet navn)") : name);
     for (int kind = 0; kind < KindCount; ++kind) {
         const TKindCount c = log.Count(kind);

@@ -16,7 +16,7 @@ namespace {
 
 const QColor Rule(150, 150, 150);
 
-// "Vorlen - opgaveark, Middel" at the left; lines to write the name and the
+// "Vorlen – opgaveark, Middelsvær" at the left; lines to write the name and the
 // date on at the right. Returns the bottom of the header.
 int PaintHeader(QPainter& p, const TPageUnits& u, int width, const QString& title)
 {
@@ -82,26 +82,105 @@ void PaintTaskCell(QPainter& p, const TPageUnits& u, const QRect& cell, const TT
     }
 }
 
+QString SheetTitle(int difficulty)
+{
+    return QStringLiteral("Vorlen – opgaveark, ") + DifficultyName(difficulty);
+}
+
+// The answer key's pages: each task's number and the line the generator
+// drew, in two columns per page. Laid out once to count the pages (for the
+// footers) and once to paint; `firstPage` and `pages` number them within the
+// whole document. Returns the number of pages the key takes.
+int AnswerKeyPages(QPainter* p, QPrinter& printer, const TPageUnits& u, const QRect& page,
+                   const std::vector<TTaskNumber>& tasks, const QDate& date, int firstPage, int pages)
+{
+    const bool paint = p != nullptr;
+    const QFont headFont = u.Font(16, true);
+    const QFont subFont = u.Font(11);
+    const QFont bold = u.Font(11, true);
+    const QFont plain = u.Font(10.5);
+    const QFontMetrics head(headFont, &printer);
+    const QFontMetrics sub(subFont, &printer);
+    const QFontMetrics line(plain, &printer);
+    const QString title =
+        SheetTitle(tasks.front().Difficulty) + QStringLiteral(", ") + QLocale().toString(date, QLocale::LongFormat);
+    const int top = head.height() + sub.height() + u.Mm(5);
+    const int columnW = page.width() / 2;
+    const int bottom = page.height() - u.Mm(10);
+
+    int used = 0;
+    const auto beginPage = [&] {
+        if (paint) {
+            if (used > 0 || firstPage > 1)
+                printer.newPage();
+            p->setPen(Qt::black);
+            p->setFont(headFont);
+            p->drawText(0, head.ascent(), QStringLiteral("Facitliste"));
+            p->setFont(subFont);
+            p->drawText(0, head.height() + sub.ascent(), title);
+            p->setPen(QPen(Qt::black, u.Mm(0.3)));
+            p->drawLine(0, top - u.Mm(2), page.width(), top - u.Mm(2));
+        }
+        ++used;
+    };
+    const auto endPage = [&] {
+        if (paint)
+            PaintFooter(*p, u, page, firstPage + used - 1, pages);
+    };
+
+    beginPage();
+    int column = 0;
+    int y = top;
+    for (const TTaskNumber& task : tasks) {
+        const QStringList words = AnswerLine(task);
+        const int need = line.height() * int(words.size() + 1) + u.Mm(3);
+        if (y + need > bottom) {
+            column = 1 - column;
+            y = top;
+            if (column == 0) {
+                endPage();
+                beginPage();
+            }
+        }
+        const int x = column * columnW;
+        y += line.height();
+        if (paint) {
+            p->setPen(Qt::black);
+            p->setFont(bold);
+            p->drawText(x, y, FormatTaskNumber(task));
+            p->setFont(plain);
+        }
+        for (int k = 0; k < words.size(); ++k) {
+            y += line.height();
+            if (paint)
+                p->drawText(x + u.Mm(5), y, QStringLiteral("%1. %2").arg(k + 1).arg(words.at(k)));
+        }
+        y += u.Mm(3);
+    }
+    endPage();
+    return used;
+}
+
 } // namespace
 
-bool PrintWorksheet(QPrinter& printer, const std::vector<TTaskNumber>& tasks, const QDate& date)
+bool PrintWorksheet(QPrinter& printer, const std::vector<TTaskNumber>& tasks, const QDate& date, TAnswerKeyPlace key)
 {
     if (tasks.empty())
         return false;
     QPainter p;
-    const QRect page = BeginDocument(printer, p, QStringLiteral("Vorlen - opgaveark"));
+    const QRect page = BeginDocument(printer, p, QStringLiteral("Vorlen – opgaveark"));
     if (page.isEmpty())
         return false;
     const TPageUnits u(printer);
     const int difficulty = tasks.front().Difficulty;
     const int taskPages = (int(tasks.size()) + WorksheetTasksPerPage - 1) / WorksheetTasksPerPage;
-    const int pages = taskPages + 1;
-    const QString kind = DifficultyName(difficulty);
+    const int keyPages = key == akLastPage ? AnswerKeyPages(nullptr, printer, u, page, tasks, date, 0, 0) : 0;
+    const int pages = taskPages + keyPages;
 
     for (int pageNo = 0; pageNo < taskPages; ++pageNo) {
         if (pageNo > 0)
             printer.newPage();
-        const int top = PaintHeader(p, u, page.width(), QStringLiteral("Vorlen - opgaveark, ") + kind);
+        const int top = PaintHeader(p, u, page.width(), SheetTitle(difficulty));
         const int gap = u.Mm(4);
         const int footer = u.Mm(8);
         const int cellW = (page.width() - gap) / 2;
@@ -115,49 +194,21 @@ bool PrintWorksheet(QPrinter& printer, const std::vector<TTaskNumber>& tasks, co
         }
         PaintFooter(p, u, page, pageNo + 1, pages);
     }
+    if (keyPages > 0)
+        AnswerKeyPages(&p, printer, u, page, tasks, date, taskPages + 1, pages);
+    return p.end();
+}
 
-    // The answer key: each task's number and one shortest line, in columns.
-    printer.newPage();
-    p.setPen(Qt::black);
-    p.setFont(u.Font(16, true));
-    const QFontMetrics head(p.font(), p.device());
-    p.drawText(0, head.ascent(), QStringLiteral("Facitliste"));
-    p.setFont(u.Font(11));
-    const QFontMetrics sub(p.font(), p.device());
-    p.drawText(0, head.height() + sub.ascent(),
-               QStringLiteral("Vorlen - opgaveark, %1, %2").arg(kind, QLocale().toString(date, QLocale::LongFormat)));
-    const int top = head.height() + sub.height() + u.Mm(5);
-    p.setPen(QPen(Qt::black, u.Mm(0.3)));
-    p.drawLine(0, top - u.Mm(2), page.width(), top - u.Mm(2));
-
-    const QFont bold = u.Font(11, true);
-    const QFont plain = u.Font(10.5);
-    const QFontMetrics line(plain, p.device());
-    const int columnW = page.width() / 2;
-    const int bottom = page.height() - u.Mm(10);
-    int column = 0;
-    int y = top;
-    for (const TTaskNumber& task : tasks) {
-        const QStringList words = AnswerLine(task);
-        const int need = line.height() * int(words.size() + 1) + u.Mm(3);
-        if (y + need > bottom) {
-            column = 1 - column;
-            y = top;
-            if (column == 0)
-                printer.newPage();
-        }
-        const int x = column * columnW;
-        p.setPen(Qt::black);
-        p.setFont(bold);
-        y += line.height();
-        p.drawText(x, y, FormatTaskNumber(task));
-        p.setFont(plain);
-        for (int k = 0; k < words.size(); ++k) {
-            y += line.height();
-            p.drawText(x + u.Mm(5), y, QStringLiteral("%1. %2").arg(k + 1).arg(words.at(k)));
-        }
-        y += u.Mm(3);
-    }
-    PaintFooter(p, u, page, pages, pages);
+bool PrintAnswerKey(QPrinter& printer, const std::vector<TTaskNumber>& tasks, const QDate& date)
+{
+    if (tasks.empty())
+        return false;
+    QPainter p;
+    const QRect page = BeginDocument(printer, p, QStringLiteral("Vorlen – facitliste"));
+    if (page.isEmpty())
+        return false;
+    const TPageUnits u(printer);
+    const int pages = AnswerKeyPages(nullptr, printer, u, page, tasks, date, 0, 0);
+    AnswerKeyPages(&p, printer, u, page, tasks, date, 1, pages);
     return p.end();
 }

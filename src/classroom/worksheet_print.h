@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The worksheet: pages of tasks for a class, each with its number and room to
-// write the line of machines, and a last page "Facitliste" for the teacher.
+// write the line of machines, and the answer key "Facitliste" for the
+// teacher: on the sheet's last pages, as a print of its own, or not at all.
 #pragma once
 
 #include "model/task_number.h"
@@ -13,6 +14,12 @@ class QPrinter;
 // Tasks on one page of the worksheet.
 inline constexpr int WorksheetTasksPerPage = 6;
 
-// Prints the sheet on `printer` (A4 or Letter, see SetPage). Returns false when printing
-// failed.
-bool PrintWorksheet(QPrinter& printer, const std::vector<TTaskNumber>& tasks, const QDate& date);
+// Where the answer key goes.
+enum TAnswerKeyPlace { akLastPage, akSeparate, akNone };
+
+// Prints the sheet on `printer` (A4 or Letter, see SetPage), with the answer
+// key at its end for akLastPage only. Returns false when printing failed.
+bool PrintWorksheet(QPrinter& printer, const std::vector<TTaskNumber>& tasks, const QDate& date,
+                    TAnswerKeyPlace key = akLastPage);
+// The answer key alone, as a document of its own.
+bool PrintAnswerKey(QPrinter& printer, const std::vector<TTaskNumber>& tasks, const QDate& date);

@@ -54,7 +54,7 @@ QString DifficultyName(int difficulty)
     case 0:
         return QStringLiteral("Let");
     case 1:
-        return QStringLiteral("Middel");
+        return QStringLiteral("Middelsvær");
     default:
         return QStringLiteral("Svær");
     }

@@ -10,7 +10,7 @@
 #include <optional>
 
 struct TTaskNumber {
-    int Difficulty = 0; // 0 Let, 1 Middel, 2 Svær
+    int Difficulty = 0; // 0 Let, 1 Middelsvær, 2 Svær
     std::uint32_t Seed = 0;
     bool operator==(const TTaskNumber&) const = default;
 };
@@ -27,7 +27,7 @@ QString FormatTaskNumber(const TTaskNumber& number);
 // npOk `number` holds the result; otherwise it is left as it was.
 TNumberParse ParseTaskNumber(const QString& text, TTaskNumber& number);
 
-// "Let", "Middel", "Svær".
+// "Let", "Middelsvær", "Svær": the difficulty buttons' names, short.
 QString DifficultyName(int difficulty);
 
 // Where a task has no number: it was made from the produced plate.

@@ -67,7 +67,8 @@ THelpWindow::THelpWindow(QWidget* owner) : QWidget(owner, Qt::Window)
 {
     setObjectName(QStringLiteral("fmVejledning"));
     setWindowTitle(QStringLiteral("Vejledning – Vorlen"));
-    resize(640, 560);
+    // Room for the guide's widest picture (660 px) beside the scroll bar.
+    resize(720, 560);
 
     Browser = new TGuideBrowser(this);
     Browser->setObjectName(QStringLiteral("Browser"));

@@ -5,8 +5,10 @@
 
 #include "app/assembly.h"
 #include "classroom/classroom.h"
+#include "classroom/fetch_dialog.h"
 #include "classroom/stats_print.h"
 #include "classroom/stats_window.h"
+#include "classroom/worksheet_dialog.h"
 #include "classroom/worksheet_print.h"
 #include "model/answer_key.h"
 #include "model/generator.h"
@@ -21,9 +23,17 @@
 #include <QPageSize>
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QButtonGroup>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QAbstractButton>
 #include <QPrinter>
+#include <QPrinterInfo>
+#include <QRegularExpression>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -73,13 +83,19 @@ private Q_SLOTS:
     }
     void cleanup() { W.reset(); }
 
-    // Ctrl+O's dialog: the task of the number exactly as StartTask makes it,
-    // without "Ny opgave?"; a malformed number says why and changes nothing.
+    // Ctrl+O's box: the task of the number exactly as StartTask makes it,
+    // without "Ny opgave?". A number it cannot read keeps the box open with
+    // the text and the reason, and changes nothing until a good one comes.
     void fetchByNumber()
     {
         W->bbLet->click();
         Put(*W, 3, mcRotate, 1);
-        Answer(QStringLiteral("m-2000 0089"));
+        OnDialog([](QDialog* d) {
+            auto* box = qobject_cast<TfmHentOpgave*>(d);
+            QVERIFY(box);
+            box->edNummer->setText(QStringLiteral("m-2000 0089"));
+            QTest::keyClick(box->edNummer, Qt::Key_Return);
+        });
         C->bbHentOpgaveClick();
         QVERIFY(!QApplication::activeModalWidget());
         QCOMPARE(W->FTaskNumber, (TTaskNumber{1, 20000089}));
@@ -92,13 +108,31 @@ private Q_SLOTS:
         const TOpgave* task = W->FTask.get();
         Put(*W, 3, mcRotate, 1);
         for (const QString& bad : {QStringLiteral("M-2000008x"), QStringLiteral("S-86400000")}) {
-            Answer(bad);
-            TDialogAnswer ok(QStringLiteral("OK"));
+            bool stayed = false;
+            QString kept, message;
+            bool unchanged = false;
+            OnDialog([&, this](QDialog* d) {
+                auto* box = qobject_cast<TfmHentOpgave*>(d);
+                QVERIFY(box);
+                box->edNummer->setText(bad);
+                QTest::keyClick(box->edNummer, Qt::Key_Return);
+                stayed = box->isVisible() && QApplication::activeModalWidget() == box;
+                kept = box->edNummer->text();
+                message = box->lbFejl->isVisibleTo(box) ? box->lbFejl->text() : QString();
+                unchanged = W->FTask.get() == task && W->FMachines[2]->FMachine.Kind == mcRotate;
+                box->edNummer->setText(QStringLiteral("S-77"));
+                QTest::keyClick(box->edNummer, Qt::Key_Return);
+            });
             C->bbHentOpgaveClick();
-            QVERIFY(ok.Seen());
-            QVERIFY2(ok.Message().contains(bad), qPrintable(ok.Message()));
-            QCOMPARE(W->FTask.get(), task);
-            QCOMPARE(W->FMachines[2]->FMachine.Kind, std::uint8_t(mcRotate));
+            QVERIFY(stayed);
+            QCOMPARE(kept, bad);
+            QVERIFY2(message.contains(bad), qPrintable(message));
+            QVERIFY(unchanged);
+            QVERIFY(!QApplication::activeModalWidget());
+            QCOMPARE(W->FTaskNumber, (TTaskNumber{2, 77}));
+            QCOMPARE(W->FMachines[2]->FMachine.Kind, std::uint8_t(mcNone));
+            task = W->FTask.get();
+            Put(*W, 3, mcRotate, 1);
         }
     }
 
@@ -111,7 +145,7 @@ private Q_SLOTS:
         QCOMPARE(W->FPlayerName, QStringLiteral("Anna"));
         TfmStatistik* window = C->Window();
         QVERIFY(window && window->isVisible());
-        QCOMPARE(window->windowTitle(), QStringLiteral("Statistik - Anna"));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Statistik – Anna – Vorlen"));
 
         Fetch(QStringLiteral("L-5"));
         BuildTask();
@@ -295,6 +329,74 @@ private Q_SLOTS:
             for (int k = 0; k < line.size(); ++k)
                 QVERIFY2(pages[1].indexOf(QStringLiteral("%1. %2").arg(k + 1).arg(line[k]), at) > at,
                          qPrintable(line[k]));
+        }
+    }
+
+    // "Facitliste: for sig" through the menu as a teacher without a printer
+    // meets it: the sheet into one PDF without the key, then a second save
+    // dialog and the key with the sheet's tasks into another.
+    void answerKeyApart()
+    {
+        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        if (pdftotext.isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        if (!QPrinterInfo::availablePrinters().isEmpty())
+            QSKIP("a printer is installed: prints do not go to PDF files");
+        QTemporaryDir dir;
+        const QString sheet = dir.filePath(QStringLiteral("ark.pdf"));
+        const QString key = dir.filePath(QStringLiteral("facit.pdf"));
+        const auto save = [](const QString& file) {
+            OnDialog([file](QDialog* d) {
+                if (auto* files = qobject_cast<QFileDialog*>(d)) {
+                    // The name field, as typed: selectFile() is not
+                    // taken while the dialog still reads its folder.
+                    if (auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+                        name->setText(file);
+                    d->accept();
+                }
+            });
+        };
+        OnDialog([&](QDialog* d) {
+            if (auto* dialog = qobject_cast<TfmOpgaveark*>(d)) {
+                dialog->seAntal->setValue(3);
+                dialog->rgFacitliste->button(akSeparate)->click();
+                dialog->accept();
+                save(sheet);
+            }
+        });
+        // Registered once the first save dialog has answered.
+        QTimer second;
+        second.setInterval(5);
+        connect(&second, &QTimer::timeout, this, [&] {
+            if (QFileInfo::exists(sheet)) {
+                second.stop();
+                save(key);
+            }
+        });
+        second.start();
+        C->Opgaveark1->trigger();
+
+        const auto text = [&pdftotext](const QString& pdf) {
+            QProcess process;
+            process.start(pdftotext, {pdf, QStringLiteral("-")});
+            process.waitForFinished(30000);
+            return QString::fromUtf8(process.readAllStandardOutput());
+        };
+        const QString sheetText = text(sheet);
+        const QString keyText = text(key);
+        QVERIFY2(!sheetText.contains(QStringLiteral("Facitliste")), qPrintable(sheetText));
+        QVERIFY2(keyText.contains(QStringLiteral("Facitliste")), qPrintable(keyText));
+        const QRegularExpression number(QStringLiteral("\\b[LMS]-\\d+\\b"));
+        QStringList numbers;
+        for (auto it = number.globalMatch(sheetText); it.hasNext();)
+            numbers.append(it.next().captured());
+        QCOMPARE(numbers.size(), 3);
+        for (const QString& n : std::as_const(numbers)) {
+            TTaskNumber task;
+            QCOMPARE(ParseTaskNumber(n, task), npOk);
+            const int at = keyText.indexOf(n);
+            QVERIFY2(at >= 0, qPrintable(n));
+            QVERIFY(keyText.indexOf(AnswerLine(task).constFirst(), at) > at);
         }
     }
 };

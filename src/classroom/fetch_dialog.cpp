@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "classroom/fetch_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+QString TaskNumberProblem(const QString& text, TTaskNumber& number)
+{
+    switch (ParseTaskNumber(text, number)) {
+    case npMalformed:
+        return QStringLiteral("\"%1\" er ikke et opgavenummer.\n\nEt opgavenummer er L, M eller S, en "
+                              "bindestreg og et tal, f.eks. M-20000089.")
+            .arg(text.trimmed());
+    case npOutOfRange:
+        return QStringLiteral("Opgave \"%1\" findes ikke.\n\nTallet efter bindestregen skal være fra 0 til 86399999.")
+            .arg(text.trimmed());
+    case npOk:
+        break;
+    }
+    return {};
+}
+
+TfmHentOpgave::TfmHentOpgave(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("fmHentOpgave"));
+    // Ends in the program's name, so that Qt does not add it with a dash of
+    // another style.
+    setWindowTitle(QStringLiteral("Hent opgave – Vorlen"));
+    auto* layout = new QVBoxLayout(this);
+    auto* label = new QLabel(QStringLiteral("Skriv opgavens &nummer, f.eks. M-20000089:"), this);
+    edNummer = new QLineEdit(this);
+    edNummer->setObjectName(QStringLiteral("edNummer"));
+    label->setBuddy(edNummer);
+    lbFejl = new QLabel(this);
+    lbFejl->setObjectName(QStringLiteral("lbFejl"));
+    lbFejl->setWordWrap(true);
+    lbFejl->setStyleSheet(QStringLiteral("QLabel { color: #b00000; }"));
+    lbFejl->hide();
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&Hent"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annuller"));
+    layout->addWidget(label);
+    layout->addWidget(edNummer);
+    layout->addWidget(lbFejl);
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &TfmHentOpgave::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    // Room for the longest message without the box growing sideways; the
+    // box grows downwards when the message comes.
+    setMinimumWidth(460);
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
+    // The message goes with the first correction.
+    connect(edNummer, &QLineEdit::textEdited, this, [this] {
+        lbFejl->hide();
+        edNummer->setAccessibleDescription(QString());
+    });
+}
+
+void TfmHentOpgave::accept()
+{
+    TTaskNumber number;
+    const QString problem = TaskNumberProblem(edNummer->text(), number);
+    if (problem.isEmpty()) {
+        FNumber = number;
+        QDialog::accept();
+        return;
+    }
+    lbFejl->setText(problem);
+    lbFejl->show();
+    adjustSize();
+    // A screen reader says it with the field.
+    edNummer->setAccessibleDescription(problem);
+    edNummer->setFocus();
+}
