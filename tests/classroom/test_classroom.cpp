@@ -66,7 +66,10 @@ class TestClassroom : public QObject {
     static void Answer(const QString& text)
     {
         OnDialog([text](QDialog* d) {
-            if (auto* input = qobject_cast<QInputDialog*>(d)) {
+            if (auto* box = qobject_cast<TfmHentOpgave*>(d)) {
+                box->edNummer->setText(text);
+                QTest::keyClick(box->edNummer, Qt::Key_Return);
+            } else if (auto* input = qobject_cast<QInputDialog*>(d)) {
                 input->setTextValue(text);
                 input->accept();
             }
@@ -263,6 +266,9 @@ private Q_SLOTS:
         Run(vdWrong);
 
         OnDialog([](QDialog* sheet) {
+            // The key on the sheet's last page, so that its page is measured too.
+            if (auto* form = qobject_cast<TfmOpgaveark*>(sheet))
+                form->rgFacitliste->button(akLastPage)->click();
             OnDialog([](QDialog* files) { files->accept(); });
             sheet->accept();
         });
