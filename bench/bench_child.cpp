@@ -22,7 +22,8 @@ TFirstPaintReporter::TFirstPaintReporter(QApplication& app, const QString& widge
     const qsizetype i = args.indexOf(QStringLiteral("--t0"));
     if (i >= 0 && i + 1 < args.size())
         FT0 = args.at(i + 1).toDouble();
-    if (FT0 >= 0)
+    FQuitAtPaint = args.contains(QStringLiteral("--quit-at-first-paint"));
+    if (FT0 >= 0 || FQuitAtPaint)
         app.installEventFilter(this);
 }
 
@@ -30,6 +31,16 @@ bool TFirstPaintReporter::eventFilter(QObject* watched, QEvent* event)
 {
     if (!FDone && event->type() == QEvent::Paint && watched->objectName() == FWidgetName) {
         FDone = true;
+        if (FQuitAtPaint) {
+            // For instruction counters and heap profilers: end right after
+            // this paint, without the settling and the shutdown.
+            QTimer::singleShot(0, [] {
+                std::printf("peak_rss_mib: %.1f\n", PeakRssMiB());
+                std::fflush(stdout);
+                std::_Exit(0);
+            });
+            return false;
+        }
         const double ms = MonotonicMs() - FT0;
         timespec cpu{};
         clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu);

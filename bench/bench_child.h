@@ -12,6 +12,8 @@ class TFirstPaintReporter : public QObject {
 public:
     // Watches for the first paint of the widget named `widgetName`. Reads
     // "--t0 <ms>" from the command line; without it nothing is reported.
+    // With "--quit-at-first-paint" the process ends as soon as that paint is
+    // done (for callgrind, massif, heaptrack), printing only the peak memory.
     TFirstPaintReporter(QApplication& app, const QString& widgetName);
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -29,4 +31,5 @@ private:
     QString FWidgetName;
     double FT0 = -1;
     bool FDone = false;
+    bool FQuitAtPaint = false;
 };

@@ -6,6 +6,9 @@
 // figure. Meant to be started under a display, e.g.
 //   xvfb-run -a -s "-screen 0 1024x768x24" vorlen-bench
 //
+// With --scales it starts the game at 1x and at 2x alternately instead and
+// prints the 2x-versus-1x ratios (needs a 2048 x 1536 screen).
+//
 // With --game-child it is the game itself (the same start as the real
 // program) with a reporter of its first paint: the parent starts it.
 #include "bench_child.h"
@@ -30,6 +33,7 @@
 #include <QEventLoop>
 #include <QIcon>
 #include <QProcess>
+#include <QScreen>
 #include <QTimer>
 #include <QWindow>
 
@@ -290,11 +294,18 @@ struct TChildResult {
     std::vector<TStamp> Trace;
 };
 
-TChildResult RunChild(const QString& program, const QStringList& args)
+// `scale` > 0 sets QT_SCALE_FACTOR for the child; 0 leaves the environment
+// as it is.
+TChildResult RunChild(const QString& program, const QStringList& args, int scale = 0)
 {
     TChildResult result;
     QProcess child;
     child.setProcessChannelMode(QProcess::SeparateChannels);
+    if (scale > 0) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(scale));
+        child.setProcessEnvironment(env);
+    }
     const double t0 = TFirstPaintReporter::MonotonicMs();
     child.start(program, args + QStringList{QStringLiteral("--t0"), QString::number(t0, 'f', 3)});
     if (!child.waitForStarted(10000) || !child.waitForFinished(30000)) {
@@ -356,6 +367,33 @@ TStartup MeasureStartup(int rounds)
     return {Median(gameMs), Median(bareMs), Median(gameRss), Median(bareRss), Median(gameCpu), Median(bareCpu)};
 }
 
+// The game at 1x and at 2x (QT_SCALE_FACTOR=2) alternately: what the finer
+// pictures cost at start-up, measured side by side. Needs a screen of at
+// least 2048 x 1536, else the 2x window does not fit and Qt shrinks it.
+struct TScales {
+    double Ms1 = -1, Ms2 = -1, Rss1 = -1, Rss2 = -1, Cpu1 = -1, Cpu2 = -1;
+};
+
+TScales MeasureScales(int rounds)
+{
+    const QString self = QCoreApplication::applicationFilePath();
+    std::vector<double> ms[2], rss[2], cpu[2];
+    for (int i = 0; i < rounds; ++i)
+        for (int k = 0; k < 2; ++k) {
+            const int side = (i + k) % 2; // 0: 1x, 1: 2x
+            const TChildResult r = RunChild(self, {QStringLiteral("--game-child")}, side + 1);
+            std::printf("start %d game %dx: first_paint_ms %.1f, processor_ms %.1f, peak_rss_mib %.1f\n", i + 1,
+                        side + 1, r.FirstPaintMs, r.FirstPaintCpuMs, r.PeakRssMiB);
+            std::fflush(stdout);
+            if (r.FirstPaintMs < 0)
+                continue;
+            ms[side].push_back(r.FirstPaintMs);
+            rss[side].push_back(r.PeakRssMiB);
+            cpu[side].push_back(r.FirstPaintCpuMs);
+        }
+    return {Median(ms[0]), Median(ms[1]), Median(rss[0]), Median(rss[1]), Median(cpu[0]), Median(cpu[1])};
+}
+
 // Starts each side `rounds` times with --trace and prints the median time
 // and resident memory at every stamp.
 void TraceStartup(int rounds, bool silent)
@@ -398,6 +436,7 @@ int main(int argc, char** argv)
     int rounds = 9;
     bool skipRuns = false;
     bool trace = false;
+    bool scales = false;
     for (int i = 1; i < argc; ++i) {
         const QByteArray arg(argv[i]);
         if (arg == "--game-child")
@@ -408,6 +447,8 @@ int main(int argc, char** argv)
             skipRuns = true;
         else if (arg == "--trace")
             trace = true;
+        else if (arg == "--scales")
+            scales = true;
     }
 
     TFirstPaintReporter::StartTrace(argc, argv);
@@ -423,6 +464,24 @@ int main(int argc, char** argv)
     }
 
     std::printf("platform: %s\n", qPrintable(QApplication::platformName()));
+    if (scales) {
+        const QSize screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->size() : QSize();
+        if (screen.width() < 2048 || screen.height() < 1536) {
+            std::printf("error: --scales needs a screen of at least 2048 x 1536 (this one is %d x %d), e.g.\n"
+                        "  xvfb-run -a -s \"-screen 0 2048x1536x24\" vorlen-bench --scales\n",
+                        screen.width(), screen.height());
+            return 1;
+        }
+        const TScales f = MeasureScales(rounds);
+        std::printf("scales median: 1x first_paint_ms %.1f processor_ms %.1f peak_rss_mib %.1f; "
+                    "2x first_paint_ms %.1f processor_ms %.1f peak_rss_mib %.1f\n",
+                    f.Ms1, f.Cpu1, f.Rss1, f.Ms2, f.Cpu2, f.Rss2);
+        std::printf("scale2_processor_ratio: %.2f\n", f.Cpu2 / f.Cpu1);
+        std::printf("scale2_startup_ratio: %.2f\n", f.Ms2 / f.Ms1);
+        std::printf("scale2_rss_ratio: %.2f\n", f.Rss2 / f.Rss1);
+        std::fflush(stdout);
+        return f.Ms1 > 0 && f.Ms2 > 0 ? 0 : 1;
+    }
     const TStartup start = MeasureStartup(rounds);
     std::printf("startup median: game_first_paint_ms %.1f, bare_first_paint_ms %.1f\n", start.GameMs, start.BareMs);
     // Processor time to the first paint: less swayed by other load than the wall time.

@@ -63,6 +63,7 @@ void TfmBraet::bbSoundClick()
     if (FSoundOn) {
         glyph = QStringLiteral("LOUDSPEAKER");
         hint = QStringLiteral("Lyd fra");
+        Sound().Prepare();
     } else {
         glyph = QStringLiteral("NOLOUDSPEAKER");
         Sound().Stop();

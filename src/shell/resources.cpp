@@ -23,23 +23,30 @@ int GlyphCount(const QString& name)
 // white highlight one pixel down and right.
 QImage Disabled(const QImage& normal, int offset = 1)
 {
-    QImage out(normal.size(), QImage::Format_ARGB32);
+    // Line by line on 32-bit pixels: made for every tool button at start-up,
+    // where pixel() and setPixel() per pixel cost more than the rest of the
+    // button together.
+    const QImage source = normal.convertToFormat(QImage::Format_ARGB32);
+    const int w = source.width();
+    const int h = source.height();
+    QImage out(source.size(), QImage::Format_ARGB32);
     out.fill(Qt::transparent);
     const QRgb highlight = qRgb(255, 255, 255);
     const QRgb shadow = qRgb(128, 128, 128);
-    auto inShape = [&](int x, int y) {
-        if (x < 0 || y < 0 || x >= normal.width() || y >= normal.height())
-            return false;
-        const QRgb c = normal.pixel(x, y);
-        return qAlpha(c) >= 128 && qGray(c) < 208;
-    };
-    for (int y = 0; y < out.height(); ++y)
-        for (int x = 0; x < out.width(); ++x) {
-            if (inShape(x, y))
-                out.setPixel(x, y, shadow);
-            else if (inShape(x - offset, y - offset))
-                out.setPixel(x, y, highlight);
+    auto inShape = [](QRgb c) { return qAlpha(c) >= 128 && qGray(c) < 208; };
+    for (int y = 0; y < h; ++y) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(source.constScanLine(y));
+        const QRgb* above = y - offset >= 0 && y - offset < h
+                                ? reinterpret_cast<const QRgb*>(source.constScanLine(y - offset))
+                                : nullptr;
+        QRgb* target = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < w; ++x) {
+            if (inShape(line[x]))
+                target[x] = shadow;
+            else if (above && x - offset >= 0 && x - offset < w && inShape(above[x - offset]))
+                target[x] = highlight;
         }
+    }
     return out;
 }
 

@@ -14,10 +14,16 @@ using TCreate = TSoundInterface* (*)();
 
 class TLazySoundPlayer final : public TSoundInterface {
 public:
-    TLazySoundPlayer()
+    // Nothing at start-up: the sound starts off, and a player who never turns
+    // it on never pays for Qt Multimedia (some 5 MiB and a tenth of the
+    // start-up's processor work).
+    TLazySoundPlayer() = default;
+
+    void Prepare() override
     {
-        // Soon after start-up, but after the window's first paint.
-        QTimer::singleShot(200, &FContext, [this] { Load(); });
+        // After the click that turned sound on has been answered.
+        if (!FTried)
+            QTimer::singleShot(0, &FContext, [this] { Load(); });
     }
 
     void Play(const QString& name) override

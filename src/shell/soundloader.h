@@ -5,8 +5,8 @@
 
 #include <memory>
 
-// The game's sound player. It loads the sound module (Qt Multimedia) shortly
-// after the event loop has started, or at the first sound if that comes
+// The game's sound player. It loads the sound module (Qt Multimedia) once the
+// player turns sound on (Prepare), or at the first sound if that comes
 // earlier; without the module, or without an audio device, it is silent.
 std::unique_ptr<TSoundInterface> CreateSoundPlayer();
 

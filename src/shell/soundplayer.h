@@ -12,4 +12,7 @@ public:
     virtual void Play(const QString& name) = 0;
     // Stops any sound now playing.
     virtual void Stop() = 0;
+    // The player has turned sound on: a player that loads what it needs
+    // lazily starts loading now, so that the first sound is not late.
+    virtual void Prepare() {}
 };

@@ -99,6 +99,28 @@ QByteArray ReadAll(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// The disabled look as a player knows it, pixel by pixel: where the glyph
+// is opaque and darker than light grey, grey; else white where that holds
+// `offset` pixels up and left; else transparent.
+QImage Relief(const QImage& glyph, int offset)
+{
+    const QImage normal = glyph.convertToFormat(QImage::Format_ARGB32);
+    auto dark = [&](int x, int y) {
+        if (!normal.rect().contains(x, y))
+            return false;
+        const QRgb c = normal.pixel(x, y);
+        return qAlpha(c) >= 128 && qGray(c) < 208;
+    };
+    QImage out(normal.size(), QImage::Format_ARGB32);
+    out.setDevicePixelRatio(glyph.devicePixelRatio());
+    for (int y = 0; y < out.height(); ++y)
+        for (int x = 0; x < out.width(); ++x)
+            out.setPixel(x, y, dark(x, y)                     ? qRgb(128, 128, 128)
+                               : dark(x - offset, y - offset) ? qRgb(255, 255, 255)
+                                                              : qRgba(0, 0, 0, 0));
+    return out;
+}
+
 } // namespace
 
 class TAssetsTest : public QObject {
@@ -464,13 +486,14 @@ void TAssetsTest::glyphIcons()
                 QCOMPARE(disabled.pixel(x, y), s == key ? qRgba(0, 0, 0, 0) : s);
             }
     } else {
-        // a generated relief: greys and white only, never a glyph colour
-        for (int y = 0; y < disabled.height(); ++y)
-            for (int x = 0; x < disabled.width(); ++x) {
-                const QRgb c = disabled.pixel(x, y);
-                if (qAlpha(c) != 0)
-                    QVERIFY(qRed(c) == qGreen(c) && qGreen(c) == qBlue(c));
-            }
+        // a generated relief: the glyph's dark parts grey, white one pixel
+        // down and right of them where the glyph is not, at 1x and 2x
+        QCOMPARE(disabled, Relief(normal, 1));
+        const QIcon fine = LoadGlyph(name, 2);
+        const QImage fineNormal = fine.pixmap(pictureSize, 2, QIcon::Normal).toImage();
+        if (fineNormal.size() == pictureSize * 2) // a finer picture, not the 1x one
+            QCOMPARE(fine.pixmap(pictureSize, 2, QIcon::Disabled).toImage().convertToFormat(QImage::Format_ARGB32),
+                     Relief(fineNormal, 2));
     }
 }
 
