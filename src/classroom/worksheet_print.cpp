@@ -80,6 +80,43 @@ void PaintTaskCell(QPainter& p, const TPageUnits& u, const QRect& cell, const TT
     }
 }
 
+// Where each task's answer goes: the key's page (0 for its first) and the
+// top left of its block.
+struct TKeyPlace {
+    int Page = 0;
+    QPoint TopLeft;
+};
+
+// The answer key's header: its title, the sheet it belongs to, and the note
+// that the line given is not the only right one. Returns its bottom.
+int PaintKeyHeader(QPainter& p, const TPageUnits& u, int width, const QString& kind, const QDate& date,
+                   bool continued)
+{
+    p.setPen(Qt::black);
+    p.setFont(u.Font(16, true));
+    const QFontMetrics head(p.font(), p.device());
+    p.drawText(0, head.ascent(), continued ? QStringLiteral("Facitliste (fortsat)") : QStringLiteral("Facitliste"));
+    p.setFont(u.Font(11));
+    const QFontMetrics sub(p.font(), p.device());
+    int y = head.height() + sub.ascent();
+    p.drawText(0, y, QStringLiteral("Vorlen - opgaveark, %1, %2").arg(kind, QLocale().toString(date, QLocale::LongFormat)));
+    if (!continued) {
+        y += sub.height();
+        p.drawText(0, y, QStringLiteral("For hver opgave en af de korteste løsninger. Andre rækker af maskiner kan "
+                                        "give den samme plade."));
+    }
+    const int top = y + sub.descent() + u.Mm(5);
+    p.setPen(QPen(Qt::black, u.Mm(0.3)));
+    p.drawLine(0, top - u.Mm(2), width, top - u.Mm(2));
+    return top;
+}
+
+QString ShortestText(int machines)
+{
+    return machines == 1 ? QStringLiteral("Korteste løsning: 1 maskine")
+                         : QStringLiteral("Korteste løsning: %1 maskiner").arg(machines);
+}
+
 } // namespace
 
 bool PrintWorksheet(QPrinter& printer, const std::vector<TTaskNumber>& tasks, const QDate& date)
@@ -93,8 +130,41 @@ bool PrintWorksheet(QPrinter& printer, const std::vector<TTaskNumber>& tasks, co
     const TPageUnits u(printer);
     const int difficulty = tasks.front().Difficulty;
     const int taskPages = (int(tasks.size()) + WorksheetTasksPerPage - 1) / WorksheetTasksPerPage;
-    const int pages = taskPages + 1;
     const QString kind = DifficultyName(difficulty);
+
+    // The answer key is laid out first: a long one (seven machines a task)
+    // runs onto a second page, and every footer counts the pages.
+    std::vector<QStringList> answers;
+    for (const TTaskNumber& task : tasks)
+        answers.push_back(AnswerLine(task));
+    const QFont bold = u.Font(11, true);
+    const QFont plain = u.Font(10.5);
+    const QFontMetrics line(plain, p.device());
+    const QFontMetrics boldLine(bold, p.device());
+    const QFontMetrics sub(u.Font(11), p.device());
+    const QFontMetrics head(u.Font(16, true), p.device());
+    const int firstTop = head.height() + 2 * sub.height() + sub.descent() + u.Mm(5);
+    const int laterTop = head.height() + sub.height() + sub.descent() + u.Mm(5);
+    const int columnW = page.width() / 2;
+    const int bottom = page.height() - u.Mm(10);
+    std::vector<TKeyPlace> places;
+    {
+        int keyPage = 0, column = 0;
+        int y = firstTop;
+        for (const QStringList& words : answers) {
+            const int need = std::max(line.height(), boldLine.height()) + line.height() * int(words.size()) + u.Mm(3);
+            const int top = keyPage == 0 ? firstTop : laterTop;
+            if (y + need > bottom && y > top) {
+                if (column == 1)
+                    ++keyPage;
+                column = 1 - column;
+                y = keyPage == 0 ? firstTop : laterTop;
+            }
+            places.push_back({keyPage, QPoint(column * columnW, y)});
+            y += need;
+        }
+    }
+    const int pages = taskPages + places.back().Page + 1;
 
     for (int pageNo = 0; pageNo < taskPages; ++pageNo) {
         if (pageNo > 0)
@@ -114,48 +184,29 @@ bool PrintWorksheet(QPrinter& printer, const std::vector<TTaskNumber>& tasks, co
         PaintFooter(p, u, page, pageNo + 1, pages);
     }
 
-    // The answer key: each task's number and one shortest line, in columns.
-    printer.newPage();
-    p.setPen(Qt::black);
-    p.setFont(u.Font(16, true));
-    const QFontMetrics head(p.font(), p.device());
-    p.drawText(0, head.ascent(), QStringLiteral("Facitliste"));
-    p.setFont(u.Font(11));
-    const QFontMetrics sub(p.font(), p.device());
-    p.drawText(0, head.height() + sub.ascent(),
-               QStringLiteral("Vorlen - opgaveark, %1, %2").arg(kind, QLocale().toString(date, QLocale::LongFormat)));
-    const int top = head.height() + sub.height() + u.Mm(5);
-    p.setPen(QPen(Qt::black, u.Mm(0.3)));
-    p.drawLine(0, top - u.Mm(2), page.width(), top - u.Mm(2));
-
-    const QFont bold = u.Font(11, true);
-    const QFont plain = u.Font(10.5);
-    const QFontMetrics line(plain, p.device());
-    const int columnW = page.width() / 2;
-    const int bottom = page.height() - u.Mm(10);
-    int column = 0;
-    int y = top;
-    for (const TTaskNumber& task : tasks) {
-        const QStringList words = AnswerLine(task);
-        const int need = line.height() * int(words.size() + 1) + u.Mm(3);
-        if (y + need > bottom) {
-            column = 1 - column;
-            y = top;
-            if (column == 0)
-                printer.newPage();
+    // The answer key: each task's number, the length of its shortest line
+    // and one such line.
+    int keyPage = -1;
+    for (std::size_t i = 0; i < tasks.size(); ++i) {
+        if (places[i].Page != keyPage) {
+            keyPage = places[i].Page;
+            printer.newPage();
+            PaintKeyHeader(p, u, page.width(), kind, date, keyPage > 0);
+            PaintFooter(p, u, page, taskPages + keyPage + 1, pages);
         }
-        const int x = column * columnW;
+        const QStringList& words = answers[i];
+        const int x = places[i].TopLeft.x();
+        int y = places[i].TopLeft.y() + std::max(line.height(), boldLine.height());
         p.setPen(Qt::black);
         p.setFont(bold);
-        y += line.height();
-        p.drawText(x, y, FormatTaskNumber(task));
+        const QString number = FormatTaskNumber(tasks[i]);
+        p.drawText(x, y, number);
         p.setFont(plain);
+        p.drawText(x + boldLine.horizontalAdvance(number) + u.Mm(3), y, ShortestText(int(words.size())));
         for (int k = 0; k < words.size(); ++k) {
             y += line.height();
             p.drawText(x + u.Mm(5), y, QStringLiteral("%1. %2").arg(k + 1).arg(words.at(k)));
         }
-        y += u.Mm(3);
     }
-    PaintFooter(p, u, page, pages, pages);
     return p.end();
 }

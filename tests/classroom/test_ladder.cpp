@@ -1,0 +1,141 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// "Trin for trin" and the statistics of machines and tips, played through
+// the game as it ships.
+#include "game/game_support.h"
+
+#include "app/assembly.h"
+#include "classroom/classroom.h"
+#include "classroom/ladder.h"
+#include "classroom/stats_window.h"
+#include "model/generator.h"
+#include "model/ladder_tasks.h"
+#include "model/solver.h"
+#include "base/delay.h"
+#include "support/dialogs.h"
+#include "support/recordingsound.h"
+#include "support/testclock.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QtTest>
+
+using namespace gametest;
+
+class TestLadder : public QObject {
+    Q_OBJECT
+    TTestClock FClock;
+    TRecordingSound FSound;
+    std::unique_ptr<TfmBraet> W;
+    TClassroom* C = nullptr;
+
+    void RunLine(const std::vector<TMachineRec>& line, TVerdict expected)
+    {
+        W->ClearAllSlots();
+        PutLine(*W, line);
+        W->bbKoerPladeClick();
+        QCOMPARE(W->FVerdict, expected);
+    }
+    void SolveShortest() { RunLine(ShortestLine(*W->FTask).value(), vdRight); }
+    // The task shown is the generator's own task of its number and needs
+    // exactly `step` machines.
+    void CheckTask(int step)
+    {
+        QVERIFY(W->FTask && W->FTaskNumber);
+        QVERIFY(W->FTaskNumber->Seed <= MaxTaskSeed);
+        QVERIFY(SameFields(*W->FTask, GenerateTask(W->FTaskNumber->Seed, W->FTaskNumber->Difficulty)));
+        QCOMPARE(FewestMachines(*W->FTask), step);
+        QCOMPARE(C->lbOpgaveNummer->text(),
+                 FormatTaskNumber(*W->FTaskNumber) + QStringLiteral(" \u00B7 Trin %1").arg(step));
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        ClearQuitRequest();
+        W = AssembleGame(&FSound);
+        W->FormActivate();
+        C = W->findChild<TClassroom*>();
+    }
+    void cleanup() { W.reset(); }
+
+    // Three right answers in a row climb one step; a wrong one starts the
+    // three again. The next task comes by itself after a right answer.
+    void climbsByThreeRightAnswers()
+    {
+        TLadder& ladder = *C->Ladder;
+        ladder.bbTrin->click();
+        QVERIFY(ladder.Active() && ladder.bbTrin->isChecked());
+        CheckTask(1);
+        SolveShortest();
+        const TTaskNumber first = *W->FTaskNumber;
+        QTRY_VERIFY_WITH_TIMEOUT(W->FTaskNumber != first, 6000);
+        CheckTask(1);
+        SolveShortest();
+        ladder.ChooseStep(ladder.Step()); // a solved task goes unasked
+        QCOMPARE(ladder.RightInRow(), 2);
+        RunLine({TMachineRec{mcStripe, 2, 0}, TMachineRec{mcStripe, 2, 0}}, vdWrong);
+        SolveShortest();
+        QCOMPARE(ladder.RightInRow(), 1);
+        QCOMPARE(ladder.Step(), 1);
+        for (int i = 0; i < 2; ++i) {
+            ladder.ChooseStep(ladder.Step());
+            CheckTask(1);
+            SolveShortest();
+        }
+        QCOMPARE(ladder.Step(), 2);
+        ladder.ChooseStep(ladder.Step());
+        CheckTask(2);
+
+        // Every step gives a task of its length, also the rare seven.
+        for (int step = 3; step <= LadderTopStep; ++step) {
+            TDialogAnswer yes(QStringLiteral("YES"));
+            ladder.ShowStepMenu();
+            QVERIFY(ladder.pmTrin->isVisible());
+            ladder.StepActions[std::size_t(step - 1)]->trigger();
+            QVERIFY(yes.Seen());
+            CheckTask(step);
+        }
+
+        // A difficulty button leaves the ladder; the number stands alone.
+        TDialogAnswer yes(QStringLiteral("YES"));
+        W->bbSvaer->click();
+        QVERIFY(!ladder.Active() && !ladder.bbTrin->isChecked());
+        QCOMPARE(C->lbOpgaveNummer->text(), FormatTaskNumber(*W->FTaskNumber));
+    }
+
+    // A task solved first with a longer line, then with a tip and a shortest
+    // one: used / fewest, the tip and the count solved with the fewest.
+    void machinesAndTipsInTheStatistics()
+    {
+        const TTaskNumber number = LadderTask(2, 4242);
+        QCOMPARE(C->HentOpgave(FormatTaskNumber(number)), QString());
+        std::vector<TMachineRec> own;
+        GenerateTask(number.Seed, number.Difficulty, &own);
+        QCOMPARE(own.size(), std::size_t(4));
+        RunLine(own, vdRight);
+        const TLoggedTask& task = C->Log().Tasks().back();
+        QCOMPARE(task.Used, 4);
+        QCOMPARE(task.Fewest, 2);
+        QCOMPARE(C->Log().Count(1).SolvedWithFewest, 0);
+        Q_EMIT W->TipGiven();
+        SolveShortest();
+        RunLine(own, vdRight); // a longer line again keeps the best
+        QCOMPARE(C->Log().Count(1).Solved, 1);
+        QCOMPARE(C->Log().Count(1).SolvedWithFewest, 1);
+
+        OnDialog([](QDialog* d) { d->reject(); }); // no name
+        C->Statistik1Click();
+        TfmStatistik* window = C->Window();
+        QTreeWidgetItem* row = window->lvOpgaver->topLevelItem(0);
+        QCOMPARE(row->text(3), QStringLiteral("ja, med tip"));
+        QCOMPARE(row->text(4), QStringLiteral("2 / 2"));
+        QCOMPARE(row->text(5), QStringLiteral("1"));
+        QCOMPARE(window->lbCounts[1][4]->text(), QStringLiteral("1"));
+    }
+};
+
+QTEST_MAIN(TestLadder)
+#include "test_ladder.moc"
