@@ -135,7 +135,8 @@ void TLadder::ShowStepMenu()
 {
     if (FForm.Busy() || pmTrin->isVisible())
         return;
-    pmTrin->popup(bbTrin->mapToGlobal(QPoint(0, bbTrin->height())), StepActions[std::size_t(FStep - 1)]);
+    // Under the button, as its arrow opens it; Enter takes the step shown.
+    pmTrin->popup(bbTrin->mapToGlobal(QPoint(0, bbTrin->height())));
     pmTrin->setActiveAction(StepActions[std::size_t(FStep - 1)]);
 }
 
