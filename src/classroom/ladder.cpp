@@ -108,8 +108,11 @@ void TLadder::bbTrinClick()
         Leave();
         return;
     }
+    QPointer<TLadder> self(this);
     ChooseStep(FStep);
-    UpdateButton();
+    // The question may have outlived the window.
+    if (self)
+        UpdateButton();
 }
 
 void TLadder::ChooseStep(int step)
@@ -118,7 +121,11 @@ void TLadder::ChooseStep(int step)
         UpdateButton();
         return;
     }
-    if (!MayReplaceTask()) {
+    QPointer<TLadder> self(this);
+    const bool replace = MayReplaceTask();
+    if (!self)
+        return;
+    if (!replace) {
         UpdateButton();
         return;
     }
