@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // "Trin for trin" and the statistics of machines and tips, played through
-// the game as it ships.
+// the game as it ships; the answer key of the longest lines.
 #include "game/game_support.h"
 
 #include "app/assembly.h"
 #include "classroom/classroom.h"
 #include "classroom/ladder.h"
 #include "classroom/stats_window.h"
+#include "classroom/worksheet_print.h"
+#include "model/answer_key.h"
 #include "model/generator.h"
 #include "model/ladder_tasks.h"
 #include "model/solver.h"
@@ -18,6 +20,11 @@
 #include <QDialog>
 #include <QLabel>
 #include <QMenu>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QtTest>
@@ -134,6 +141,60 @@ private Q_SLOTS:
         QCOMPARE(row->text(4), QStringLiteral("2 / 2"));
         QCOMPARE(row->text(5), QStringLiteral("1"));
         QCOMPARE(window->lbCounts[1][4]->text(), QStringLiteral("1"));
+    }
+
+    // Twelve tasks of seven machines, the most a sheet has: their key is
+    // on one page and within its margins.
+    void longAnswerKeyStaysOnItsPage()
+    {
+        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        if (pdftotext.isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        std::vector<TTaskNumber> tasks;
+        std::uint32_t seed = 1000;
+        while (tasks.size() < 12) {
+            tasks.push_back(LadderTask(7, seed));
+            seed = tasks.back().Seed + 1;
+        }
+        QTemporaryDir dir;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(QStringLiteral("ark.pdf")));
+        QVERIFY(PrintWorksheet(printer, tasks, QDate(2026, 12, 9)));
+        const auto run = [&pdftotext](const QStringList& args) {
+            QProcess process;
+            process.start(pdftotext, args);
+            process.waitForFinished(30000);
+            return QString::fromUtf8(process.readAllStandardOutput());
+        };
+
+        const QStringList pages = run({QStringLiteral("-layout"), printer.outputFileName(), QStringLiteral("-")})
+                                      .split(QChar(u'\f'), Qt::SkipEmptyParts);
+        QCOMPARE(pages.size(), 3);
+        QVERIFY(pages[2].contains(QStringLiteral("Side 3 af 3")));
+        // The gaps between columns come out as they may.
+        const QString key = QString(pages[2]).remove(u' ');
+        for (const TTaskNumber& t : tasks) {
+            const int at = key.indexOf(FormatTaskNumber(t) + QStringLiteral("Kortesteløsning:7maskiner"));
+            QVERIFY2(at >= 0, qPrintable(FormatTaskNumber(t)));
+            QVERIFY(key.indexOf(QString(QStringLiteral("7.") + AnswerLine(t).last()).remove(u' '), at) > at);
+        }
+
+        // Every word of the key inside the 15 mm margins (in points).
+        const QString boxes = run({QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("3"),
+                                   printer.outputFileName(), QStringLiteral("-")});
+        const QRegularExpression page(QStringLiteral("<page width=\"([0-9.]+)\" height=\"([0-9.]+)\""));
+        const QRegularExpressionMatch size = page.match(boxes);
+        QVERIFY(size.hasMatch());
+        const double margin = 15 / 25.4 * 72 - 1;
+        const double right = size.captured(1).toDouble() - margin, bottom = size.captured(2).toDouble() - margin;
+        const QRegularExpression word(QStringLiteral("xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\""));
+        int words = 0;
+        for (auto it = word.globalMatch(boxes); it.hasNext(); ++words) {
+            const QRegularExpressionMatch m = it.next();
+            QVERIFY2(m.captured(1).toDouble() <= right && m.captured(2).toDouble() <= bottom, qPrintable(m.captured()));
+        }
+        QVERIFY(words > 12 * 8);
     }
 };
 
