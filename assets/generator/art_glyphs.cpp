@@ -412,6 +412,8 @@ QImage Glyph(const QString& name, QColor key)
         return HareGlyph(key);
     if (name == u"bbHentOpgave")
         return HentOpgaveGlyph();
+    if (name == u"bbTrin")
+        return TrinGlyph();
     return QImage();
 }
 

@@ -6,6 +6,7 @@
 #include "shell/printjob.h"
 #include "classroom/print_page.h"
 #include "classroom/fetch_dialog.h"
+#include "classroom/ladder.h"
 #include "classroom/stats_print.h"
 #include "classroom/stats_window.h"
 #include "classroom/worksheet_dialog.h"
@@ -38,6 +39,13 @@ constexpr QRect HentOpgavePlace(140, 2, 36, 36);
 // On the floor slab under the task place's sign, centred under the task.
 constexpr int LabelCentreX = 626 + 40;
 constexpr int LabelTop = 265;
+
+// The machines on the floor: what the pupil used for the plate just made.
+int UsedMachines(const TfmBraet& form)
+{
+    return int(std::count_if(form.FMachines.begin(), form.FMachines.end(),
+                             [](const auto& slot) { return slot->FMachine.Kind != mcNone; }));
+}
 
 void Report(const QString& text)
 {
@@ -130,9 +138,16 @@ TClassroom::TClassroom(TfmBraet& form) : QObject(&form), FForm(form), FStart(Cur
 
     connect(&form, &TfmBraet::TaskChanged, this, [this] { TaskChanged(); });
     connect(&form, &TfmBraet::VerdictShown, this, [this](TVerdict verdict) {
-        FLog.Verdict(verdict == vdRight);
+        FLog.Verdict(verdict == vdRight, UsedMachines(FForm));
         Refresh();
     });
+    connect(&form, &TfmBraet::TipGiven, this, [this] {
+        FLog.TipGiven();
+        Refresh();
+    });
+
+    Ladder = new TLadder(form, this);
+    connect(Ladder, &TLadder::Changed, this, [this] { ShowNumber(); });
 
     auto* clock = new QTimer(this);
     clock->setInterval(1000);
@@ -167,6 +182,8 @@ QString TClassroom::PlayerName() const
 
 void TClassroom::TaskChanged()
 {
+    // First, so that the label below shows whether the ladder goes on.
+    Ladder->TaskChanged();
     const TOpgave* task = FForm.FTask.get();
     if (task != FLoggedTask) {
         FLoggedTask = task;
@@ -176,7 +193,12 @@ void TClassroom::TaskChanged()
             FLog.TaskRemoved();
         Refresh();
     }
-    if (!task || !FForm.FTaskBox) {
+    ShowNumber();
+}
+
+void TClassroom::ShowNumber()
+{
+    if (!FForm.FTask || !FForm.FTaskBox) {
         if (lbOpgaveNummer)
             lbOpgaveNummer->hide();
         return;
@@ -195,8 +217,9 @@ void TClassroom::TaskChanged()
     // The task box's accessible name and description belong to the screen
     // reader, which says the number and the plate in words.
     FForm.FTaskBox->setToolTip(described);
-    lbOpgaveNummer->setText(name);
-    lbOpgaveNummer->setAccessibleName(described);
+    const QString step = Ladder->StepText();
+    lbOpgaveNummer->setText(step.isEmpty() ? name : name + QStringLiteral(" \u00B7 ") + step);
+    lbOpgaveNummer->setAccessibleName(step.isEmpty() ? described : described + QStringLiteral(", ") + step);
     lbOpgaveNummer->adjustSize();
     lbOpgaveNummer->move(LabelCentreX - lbOpgaveNummer->width() / 2, LabelTop);
     lbOpgaveNummer->show();

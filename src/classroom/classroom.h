@@ -14,6 +14,7 @@ class QAction;
 class QLabel;
 class QToolButton;
 class TfmBraet;
+class TLadder;
 class TfmStatistik;
 
 class TClassroom : public QObject {
@@ -46,9 +47,11 @@ public:
     QLabel* lbOpgaveNummer = nullptr;
     QAction* Statistik1 = nullptr;
     QAction* Opgaveark1 = nullptr;
+    TLadder* Ladder = nullptr;
 
 private:
     void TaskChanged();
+    void ShowNumber();
     void Refresh();
     TfmBraet& FForm;
     TStatsLog FLog;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "classroom/stats_log.h"
 
+#include "model/solver.h"
+
 #include <QDate>
 #include <QLocale>
 
@@ -14,6 +16,21 @@ int KindOf(const std::optional<TTaskNumber>& number)
 QString KindName(int kind)
 {
     return kind >= 3 ? OwnPlateName() : DifficultyName(kind);
+}
+
+QString MachinesText(const TLoggedTask& task)
+{
+    const QString fewest = task.Fewest >= 0 ? QString::number(task.Fewest) : QStringLiteral("?");
+    return (task.Solved ? QString::number(task.Used) : QStringLiteral("-")) + QStringLiteral(" / ") + fewest;
+}
+
+QString SolvedText(const TLoggedTask& task)
+{
+    if (!task.Solved)
+        return QStringLiteral("nej");
+    if (task.Tips > 0)
+        return QStringLiteral("ja, med tip");
+    return task.SolvedFirstRun ? QStringLiteral("ja, i første kørsel") : QStringLiteral("ja");
 }
 
 QString PlayedText(std::uint32_t ms)
@@ -40,6 +57,7 @@ void TStatsLog::TaskGiven(const std::optional<TTaskNumber>& number, const TOpgav
     TLoggedTask task;
     task.Number = number;
     task.Plate.Assign(plate);
+    task.Fewest = FewestMachines(plate);
     FTasks.push_back(task);
     FHasCurrent = true;
     ++FCounts[std::size_t(KindOf(number))].Given;
@@ -50,7 +68,13 @@ void TStatsLog::TaskRemoved()
     LeaveCurrent();
 }
 
-void TStatsLog::Verdict(bool right)
+void TStatsLog::TipGiven()
+{
+    if (FHasCurrent)
+        ++FTasks.back().Tips;
+}
+
+void TStatsLog::Verdict(bool right, int used)
 {
     if (!FHasCurrent)
         return;
@@ -58,9 +82,16 @@ void TStatsLog::Verdict(bool right)
     TKindCount& count = FCounts[std::size_t(KindOf(task.Number))];
     ++task.Runs;
     ++count.Runs;
-    if (!right || task.Solved)
+    if (!right)
         return;
+    const bool wasFewest = task.SolvedWithFewest();
+    task.Used = task.Solved ? std::min(task.Used, used) : used;
+    const bool solvedBefore = task.Solved;
     task.Solved = true;
+    if (task.SolvedWithFewest() && !wasFewest)
+        ++count.SolvedWithFewest;
+    if (solvedBefore)
+        return;
     ++count.Solved;
     if (task.Runs == 1) {
         task.SolvedFirstRun = true;
@@ -79,25 +110,27 @@ QString TStatsLog::Text(const QString& name, const QDate& date, std::uint32_t pl
     if (!name.isEmpty())
         text += QStringLiteral(" for ") + name;
     text += QStringLiteral(", ") + locale.toString(date, QLocale::LongFormat) + u'\n';
-    text += QStringLiteral("\nOpgaver\tGivet\tLøst\tLøst i første kørsel\tKørsler\n");
+    text += QStringLiteral("\nOpgaver\tGivet\tLøst\tLøst i første kørsel\tKørsler\tLøst med færrest\n");
     for (int kind = 0; kind < KindCount; ++kind) {
         const TKindCount c = Count(kind);
-        text += QStringLiteral("%1\t%2\t%3\t%4\t%5\n")
+        text += QStringLiteral("%1\t%2\t%3\t%4\t%5\t%6\n")
                     .arg(KindName(kind))
                     .arg(c.Given)
                     .arg(c.Solved)
                     .arg(c.SolvedFirstRun)
-                    .arg(c.Runs);
+                    .arg(c.Runs)
+                    .arg(c.SolvedWithFewest);
     }
     text += QStringLiteral("\nLøst i træk nu:\t%1\nLøst i træk, flest:\t%2\nSpilletid:\t%3\n")
                 .arg(FStreak)
                 .arg(FLongest)
                 .arg(PlayedText(playedMs));
-    text += QStringLiteral("\nOpgave\tSværhed\tKørsler\tLøst\n");
+    text += QStringLiteral("\nOpgave\tSværhed\tKørsler\tLøst\tMaskiner (brugt / færrest)\tTip\n");
     for (auto it = FTasks.rbegin(); it != FTasks.rend(); ++it)
-        text += QStringLiteral("%1\t%2\t%3\t%4\n")
+        text += QStringLiteral("%1\t%2\t%3\t%4\t%5\t%6\n")
                     .arg(TaskName(it->Number), KindName(KindOf(it->Number)))
                     .arg(it->Runs)
-                    .arg(it->Solved ? QStringLiteral("ja") : QStringLiteral("nej"));
+                    .arg(it->Solved ? QStringLiteral("ja") : QStringLiteral("nej"), MachinesText(*it))
+                    .arg(it->Tips);
     return text;
 }

@@ -34,13 +34,14 @@ bool PrintStatistics(QPrinter& printer, const TStatsLog& log, const QString& nam
     y += u.Mm(3);
 
     // The table per kind of task.
-    const int columns[] = {0, u.Mm(40), u.Mm(65), u.Mm(90), u.Mm(140)};
+    const int columns[] = {0, u.Mm(36), u.Mm(52), u.Mm(68), u.Mm(110), u.Mm(130)};
     const QString titles[] = {QStringLiteral("Opgaver"), QStringLiteral("Givet"), QStringLiteral("Løst"),
-                              QStringLiteral("Løst i første kørsel"), QStringLiteral("Kørsler")};
-    const auto row = [&](const QString (&cells)[5], bool bold) {
+                              QStringLiteral("Løst i første kørsel"), QStringLiteral("Kørsler"),
+                              QStringLiteral("Løst med færrest")};
+    const auto row = [&](const QString (&cells)[6], bool bold) {
         p.setFont(u.Font(11, bold));
         y += text.height();
-        for (int c = 0; c < 5; ++c)
+        for (int c = 0; c < 6; ++c)
             p.drawText(columns[c], y, cells[c]);
     };
     p.setPen(Qt::black);
@@ -48,7 +49,8 @@ bool PrintStatistics(QPrinter& printer, const TStatsLog& log, const QString& nam
     for (int kind = 0; kind < KindCount; ++kind) {
         const TKindCount c = log.Count(kind);
         const QString cells[] = {KindName(kind), QString::number(c.Given), QString::number(c.Solved),
-                                 QString::number(c.SolvedFirstRun), QString::number(c.Runs)};
+                                 QString::number(c.SolvedFirstRun), QString::number(c.Runs),
+                                 QString::number(c.SolvedWithFewest)};
         row(cells, false);
     }
     y += u.Mm(3);
@@ -67,12 +69,12 @@ bool PrintStatistics(QPrinter& printer, const TStatsLog& log, const QString& nam
     p.setPen(Qt::black);
     const int picture = u.Mm(12);
     const int rowH = picture + u.Mm(2);
-    const int listColumns[] = {picture + u.Mm(4), u.Mm(55), u.Mm(85), u.Mm(115)};
+    const int listColumns[] = {picture + u.Mm(4), u.Mm(44), u.Mm(80), u.Mm(96), u.Mm(138), u.Mm(160)};
     p.setFont(u.Font(11, true));
     y += text.height();
     const QString listTitles[] = {QStringLiteral("Opgave"), QStringLiteral("Sværhed"), QStringLiteral("Kørsler"),
-                                  QStringLiteral("Løst")};
-    for (int c = 0; c < 4; ++c)
+                                  QStringLiteral("Løst"), QStringLiteral("Maskiner"), QStringLiteral("Tip")};
+    for (int c = 0; c < 6; ++c)
         p.drawText(listColumns[c], y, listTitles[c]);
     y += u.Mm(2);
     const auto& tasks = log.Tasks();
@@ -88,9 +90,10 @@ bool PrintStatistics(QPrinter& printer, const TStatsLog& log, const QString& nam
         p.drawText(listColumns[0], base, TaskName(it->Number));
         p.drawText(listColumns[1], base, KindName(KindOf(it->Number)));
         p.drawText(listColumns[2], base, QString::number(it->Runs));
-        p.drawText(listColumns[3], base,
-                   it->Solved ? (it->SolvedFirstRun ? QStringLiteral("ja, i første kørsel") : QStringLiteral("ja"))
-                              : QStringLiteral("nej"));
+        p.drawText(listColumns[3], base, SolvedText(*it));
+        p.drawText(listColumns[4], base, MachinesText(*it));
+        if (it->Tips > 0)
+            p.drawText(listColumns[5], base, QString::number(it->Tips));
         y += rowH;
         ++shown;
     }

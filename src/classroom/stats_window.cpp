@@ -48,15 +48,15 @@ TfmStatistik::TfmStatistik(QWidget* parent) : QWidget(parent, Qt::Window)
     auto* counts = new QGroupBox(QStringLiteral("Opgaver i dag"), this);
     auto* grid = new QGridLayout(counts);
     const QString heads[] = {QStringLiteral("Givet"), QStringLiteral("Løst"), QStringLiteral("Løst i første kørsel"),
-                             QStringLiteral("Kørsler")};
-    for (int c = 0; c < 4; ++c) {
+                             QStringLiteral("Kørsler"), QStringLiteral("Løst med færrest")};
+    for (int c = 0; c < 5; ++c) {
         auto* head = new QLabel(QStringLiteral("<b>%1</b>").arg(heads[c]), counts);
         head->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         grid->addWidget(head, 0, c + 1);
     }
     for (int kind = 0; kind < KindCount; ++kind) {
         grid->addWidget(new QLabel(KindName(kind), counts), kind + 1, 0);
-        for (int c = 0; c < 4; ++c) {
+        for (int c = 0; c < 5; ++c) {
             lbCounts[std::size_t(kind)][std::size_t(c)] = Number(counts);
             grid->addWidget(lbCounts[std::size_t(kind)][std::size_t(c)], kind + 1, c + 1);
         }
@@ -74,7 +74,8 @@ TfmStatistik::TfmStatistik(QWidget* parent) : QWidget(parent, Qt::Window)
     lvOpgaver = new QTreeWidget(this);
     lvOpgaver->setObjectName(QStringLiteral("lvOpgaver"));
     lvOpgaver->setHeaderLabels({QStringLiteral("Opgave"), QStringLiteral("Sværhed"), QStringLiteral("Kørsler"),
-                                QStringLiteral("Løst")});
+                                QStringLiteral("Løst"), QStringLiteral("Maskiner"), QStringLiteral("Tip")});
+    lvOpgaver->headerItem()->setToolTip(4, QStringLiteral("Maskiner brugt / færrest mulige"));
     lvOpgaver->setRootIsDecorated(false);
     lvOpgaver->setIconSize(ListPicture);
     lvOpgaver->setSelectionMode(QAbstractItemView::NoSelection);
@@ -99,7 +100,7 @@ TfmStatistik::TfmStatistik(QWidget* parent) : QWidget(parent, Qt::Window)
     connect(bbKopier, &QPushButton::clicked, this, &TfmStatistik::CopyClicked);
     connect(bbOpgaveark, &QPushButton::clicked, this, &TfmStatistik::WorksheetClicked);
     connect(bbLuk, &QPushButton::clicked, this, &QWidget::close);
-    resize(460, 520);
+    resize(560, 520);
 }
 
 void TfmStatistik::ShowStats(const TStatsLog& log, const QString& name, std::uint32_t playedMs)
@@ -111,8 +112,8 @@ void TfmStatistik::ShowStats(const TStatsLog& log, const QString& name, std::uin
     lbNavn->setText(name.isEmpty() ? QStringLiteral("(intet navn)") : name);
     for (int kind = 0; kind < KindCount; ++kind) {
         const TKindCount c = log.Count(kind);
-        const int values[] = {c.Given, c.Solved, c.SolvedFirstRun, c.Runs};
-        for (int k = 0; k < 4; ++k)
+        const int values[] = {c.Given, c.Solved, c.SolvedFirstRun, c.Runs, c.SolvedWithFewest};
+        for (int k = 0; k < 5; ++k)
             lbCounts[std::size_t(kind)][std::size_t(k)]->setText(QString::number(values[k]));
     }
     lbStreak->setText(QStringLiteral("Løst i træk: %1 (flest: %2)").arg(log.CurrentStreak()).arg(log.LongestStreak()));
@@ -137,8 +138,10 @@ void TfmStatistik::ShowStats(const TStatsLog& log, const QString& name, std::uin
         item->setText(0, TaskName(it->Number));
         item->setText(1, KindName(KindOf(it->Number)));
         item->setText(2, QString::number(it->Runs));
-        item->setText(3, it->Solved ? (it->SolvedFirstRun ? QStringLiteral("ja, første kørsel") : QStringLiteral("ja"))
-                                    : QStringLiteral("nej"));
-        item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+        item->setText(3, SolvedText(*it));
+        item->setText(4, MachinesText(*it));
+        item->setText(5, it->Tips > 0 ? QString::number(it->Tips) : QString());
+        for (int column : {2, 4, 5})
+            item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
     }
 }

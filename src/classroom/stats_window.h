@@ -23,7 +23,8 @@ public:
 
     QLabel* lbNavn = nullptr;
     QPushButton* bbSkiftNavn = nullptr;
-    std::array<std::array<QLabel*, 4>, 4> lbCounts{}; // [kind][given, solved, first run, runs]
+    // [kind][given, solved, first run, runs, solved with the fewest machines]
+    std::array<std::array<QLabel*, 5>, 4> lbCounts{};
     QLabel* lbStreak = nullptr;
     QLabel* lbTime = nullptr;
     QTreeWidget* lvOpgaver = nullptr;

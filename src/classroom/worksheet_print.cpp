@@ -87,10 +87,17 @@ QString SheetTitle(int difficulty)
     return QStringLiteral("Vorlen – opgaveark, ") + DifficultyName(difficulty);
 }
 
-// The answer key's pages: each task's number and the line the generator
-// drew, in two columns per page. Laid out once to count the pages (for the
-// footers) and once to paint; `firstPage` and `pages` number them within the
-// whole document. Returns the number of pages the key takes.
+QString ShortestText(int machines)
+{
+    return machines == 1 ? QStringLiteral("Korteste løsning: 1 maskine")
+                         : QStringLiteral("Korteste løsning: %1 maskiner").arg(machines);
+}
+
+// The answer key's pages: each task's number, the length of its shortest
+// line and one such line, in two columns per page; the first page says that
+// the line given is not the only right one. Laid out once to count the pages
+// (for the footers) and once to paint; `firstPage` and `pages` number them
+// within the whole document. Returns the number of pages the key takes.
 int AnswerKeyPages(QPainter* p, QPrinter& printer, const TPageUnits& u, const QRect& page,
                    const std::vector<TTaskNumber>& tasks, const QDate& date, int firstPage, int pages)
 {
@@ -102,9 +109,11 @@ int AnswerKeyPages(QPainter* p, QPrinter& printer, const TPageUnits& u, const QR
     const QFontMetrics head(headFont, &printer);
     const QFontMetrics sub(subFont, &printer);
     const QFontMetrics line(plain, &printer);
+    const QFontMetrics boldLine(bold, &printer);
     const QString title =
         SheetTitle(tasks.front().Difficulty) + QStringLiteral(", ") + QLocale().toString(date, QLocale::LongFormat);
-    const int top = head.height() + sub.height() + u.Mm(5);
+    const int firstTop = head.height() + 2 * sub.height() + sub.descent() + u.Mm(5);
+    const int laterTop = head.height() + sub.height() + sub.descent() + u.Mm(5);
     const int columnW = page.width() / 2;
     const int bottom = page.height() - u.Mm(10);
 
@@ -115,9 +124,17 @@ int AnswerKeyPages(QPainter* p, QPrinter& printer, const TPageUnits& u, const QR
                 printer.newPage();
             p->setPen(Qt::black);
             p->setFont(headFont);
-            p->drawText(0, head.ascent(), QStringLiteral("Facitliste"));
+            p->drawText(0, head.ascent(),
+                        used == 0 ? QStringLiteral("Facitliste") : QStringLiteral("Facitliste (fortsat)"));
             p->setFont(subFont);
-            p->drawText(0, head.height() + sub.ascent(), title);
+            int y = head.height() + sub.ascent();
+            p->drawText(0, y, title);
+            if (used == 0) {
+                y += sub.height();
+                p->drawText(0, y, QStringLiteral("For hver opgave en af de korteste løsninger. Andre rækker af "
+                                                 "maskiner kan give den samme plade."));
+            }
+            const int top = used == 0 ? firstTop : laterTop;
             p->setPen(QPen(Qt::black, u.Mm(0.3)));
             p->drawLine(0, top - u.Mm(2), page.width(), top - u.Mm(2));
         }
@@ -130,32 +147,34 @@ int AnswerKeyPages(QPainter* p, QPrinter& printer, const TPageUnits& u, const QR
 
     beginPage();
     int column = 0;
-    int y = top;
+    int y = firstTop;
     for (const TTaskNumber& task : tasks) {
         const QStringList words = AnswerLine(task);
-        const int need = line.height() * int(words.size() + 1) + u.Mm(3);
-        if (y + need > bottom) {
+        const int need = std::max(line.height(), boldLine.height()) + line.height() * int(words.size()) + u.Mm(3);
+        const int top = used == 1 ? firstTop : laterTop;
+        if (y + need > bottom && y > top) {
             column = 1 - column;
-            y = top;
             if (column == 0) {
                 endPage();
                 beginPage();
             }
+            y = used == 1 ? firstTop : laterTop;
         }
         const int x = column * columnW;
-        y += line.height();
+        int at = y + std::max(line.height(), boldLine.height());
         if (paint) {
             p->setPen(Qt::black);
             p->setFont(bold);
-            p->drawText(x, y, FormatTaskNumber(task));
+            const QString number = FormatTaskNumber(task);
+            p->drawText(x, at, number);
             p->setFont(plain);
+            p->drawText(x + boldLine.horizontalAdvance(number) + u.Mm(3), at, ShortestText(int(words.size())));
+            for (int k = 0; k < words.size(); ++k) {
+                at += line.height();
+                p->drawText(x + u.Mm(5), at, QStringLiteral("%1. %2").arg(k + 1).arg(words.at(k)));
+            }
         }
-        for (int k = 0; k < words.size(); ++k) {
-            y += line.height();
-            if (paint)
-                p->drawText(x + u.Mm(5), y, QStringLiteral("%1. %2").arg(k + 1).arg(words.at(k)));
-        }
-        y += u.Mm(3);
+        y += need;
     }
     endPage();
     return used;

@@ -150,7 +150,9 @@ private Q_SLOTS:
         QVERIFY(hare);
         auto* hent = w.findChild<QToolButton*>(QStringLiteral("bbHentOpgave"));
         QVERIFY(hent);
-        QList<QWidget*> expected{w.bbLet,   w.bbMiddel, w.bbSvaer, hent, hare, w.bbSound,
+        auto* trin = w.findChild<QToolButton*>(QStringLiteral("bbTrin"));
+        QVERIFY(trin);
+        QList<QWidget*> expected{w.bbLet,   w.bbMiddel, w.bbSvaer, hent, hare, trin, w.bbSound,
                                  w.bbPrinterSetup, w.bbHelp, w.bbAfslut};
         expected << w.sbHuller << w.sbDrejer << w.sbStriber << w.sbTraek << w.sbSkub;
         expected << w.bbKoerPlade << w.bbNulstilOpgave << w.bbOverfoerPlade;

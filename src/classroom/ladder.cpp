@@ -1,0 +1,229 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "classroom/ladder.h"
+
+#include "game/braet.h"
+#include "model/ladder_tasks.h"
+#include "model/generator.h"
+#include "shell/messagedialog.h"
+#include "shell/resources.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QFrame>
+#include <QMenu>
+#include <QPointer>
+#include <QToolButton>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int RightToClimb = 3;
+// The next task comes when the green lamp has blinked out (3.5 s), so the
+// pupil sees the verdict first.
+constexpr int NextTaskMs = 3500;
+// While a dialog or a menu is open the next task waits.
+constexpr int RetryMs = 500;
+// Left of the tool bar's right-hand group, a little apart from the buttons
+// before it.
+constexpr int GapBefore = 8;
+
+QString MachinesText(int n)
+{
+    return n == 1 ? QStringLiteral("1 maskine") : QStringLiteral("%1 maskiner").arg(n);
+}
+
+} // namespace
+
+TLadder::TLadder(TfmBraet& form, QObject* parent) : QObject(parent), FForm(form)
+{
+    setObjectName(QStringLiteral("Ladder"));
+
+    bbTrin = new QToolButton(form.paTool);
+    bbTrin->setObjectName(QStringLiteral("bbTrin"));
+    // After the buttons of the tool bar's left-hand group, whichever
+    // additions put theirs there before.
+    int left = 0;
+    for (QToolButton* b : form.paTool->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly))
+        if (b != bbTrin && b->x() < form.bbCopy->x())
+            left = std::max(left, b->geometry().right() + 1);
+    // Wider than the others by the arrow that opens the menu of steps.
+    bbTrin->setGeometry(left + GapBefore, 2, 50, 36);
+    bbTrin->setCheckable(true);
+    bbTrin->setToolTip(QStringLiteral("Trin for trin (F7, vælg trin: Shift+F7)"));
+    bbTrin->setAccessibleName(QStringLiteral("Trin for trin"));
+    bbTrin->setFocusPolicy(Qt::NoFocus);
+    const QIcon icon = LoadGlyph(QStringLiteral("bbTrin"));
+    bbTrin->setIcon(icon);
+    if (!icon.availableSizes().isEmpty())
+        bbTrin->setIconSize(icon.availableSizes().first());
+
+    pmTrin = new QMenu(bbTrin);
+    pmTrin->setObjectName(QStringLiteral("pmTrin"));
+    auto* group = new QActionGroup(pmTrin);
+    for (int step = 1; step <= LadderTopStep; ++step) {
+        QAction* action = pmTrin->addAction(QStringLiteral("Trin &%1: %2").arg(step).arg(MachinesText(step)));
+        action->setCheckable(true);
+        group->addAction(action);
+        StepActions[std::size_t(step - 1)] = action;
+        connect(action, &QAction::triggered, this, [this, step] { ChooseStep(step); });
+    }
+    bbTrin->setMenu(pmTrin);
+    bbTrin->setPopupMode(QToolButton::MenuButtonPopup);
+    bbTrin->show();
+    // clicked() rather than toggled(): the button's state follows the mode,
+    // which a declined question leaves as it was.
+    connect(bbTrin, &QToolButton::clicked, this, [this] { bbTrinClick(); });
+
+    auto* key = new QAction(QStringLiteral("Trin for trin"), &form);
+    key->setObjectName(QStringLiteral("Trin1"));
+    key->setShortcut(QKeySequence(Qt::Key_F7));
+    form.addAction(key);
+    connect(key, &QAction::triggered, this, [this] { bbTrinClick(); });
+    auto* menuKey = new QAction(QStringLiteral("Vælg trin"), &form);
+    menuKey->setObjectName(QStringLiteral("VaelgTrin1"));
+    menuKey->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F7));
+    form.addAction(menuKey);
+    connect(menuKey, &QAction::triggered, this, [this] { ShowStepMenu(); });
+
+    FNext.setSingleShot(true);
+    connect(&FNext, &QTimer::timeout, this, [this] { NextTask(); });
+    connect(&form, &TfmBraet::VerdictShown, this, [this](TVerdict verdict) { Verdict(verdict == vdRight); });
+    // An edit or a new run after the right answer: the pupil is still at
+    // work on this task (trying a shorter line, say), so it stays.
+    connect(&form, &TfmBraet::PlateCleared, &FNext, &QTimer::stop);
+    connect(&form, &TfmBraet::FloorChanged, &FNext, &QTimer::stop);
+    UpdateButton();
+}
+
+QString TLadder::StepText() const
+{
+    return FActive ? QStringLiteral("Trin %1").arg(FTaskStep) : QString();
+}
+
+void TLadder::bbTrinClick()
+{
+    if (FActive) {
+        Leave();
+        return;
+    }
+    QPointer<TLadder> self(this);
+    ChooseStep(FStep);
+    // The question may have outlived the window.
+    if (self)
+        UpdateButton();
+}
+
+void TLadder::ChooseStep(int step)
+{
+    if (FForm.Busy()) {
+        UpdateButton();
+        return;
+    }
+    QPointer<TLadder> self(this);
+    const bool replace = MayReplaceTask();
+    if (!self)
+        return;
+    if (!replace) {
+        UpdateButton();
+        return;
+    }
+    step = std::clamp(step, 1, LadderTopStep);
+    // A task left unsolved ends the run of right answers; so does a new step.
+    if (!(FActive && FGivenSolved) || step != FStep)
+        FRightInRow = 0;
+    FStep = step;
+    FActive = true;
+    GiveTask();
+}
+
+void TLadder::ShowStepMenu()
+{
+    if (FForm.Busy() || pmTrin->isVisible())
+        return;
+    // Under the button, as its arrow opens it; Enter takes the step shown.
+    pmTrin->popup(bbTrin->mapToGlobal(QPoint(0, bbTrin->height())));
+    pmTrin->setActiveAction(StepActions[std::size_t(FStep - 1)]);
+}
+
+bool TLadder::MayReplaceTask()
+{
+    // As the difficulty buttons do: a task given is not thrown away unasked,
+    // unless it is a ladder task already solved.
+    if (!FForm.FTaskGiven || (FActive && FGivenSolved && FForm.FTaskNumber == FGiven))
+        return true;
+    QPointer<TLadder> self(this);
+    const bool yes = AskYesNo(QStringLiteral("Ny opgave?"));
+    return self && yes && !FForm.Busy();
+}
+
+void TLadder::GiveTask()
+{
+    FNext.stop();
+    const TTaskNumber number = LadderTask(FStep, TimeOfDaySeed(), FForm.FTask.get());
+    FGiven = number;
+    FGivenSolved = false;
+    FTaskStep = FStep;
+    FGiving = true;
+    FForm.StartTask(number.Difficulty, number.Seed);
+    FGiving = false;
+    UpdateButton();
+    Q_EMIT Changed();
+}
+
+void TLadder::Leave()
+{
+    if (!FActive)
+        return;
+    FNext.stop();
+    FActive = false;
+    FRightInRow = 0;
+    FGiven.reset();
+    UpdateButton();
+    Q_EMIT Changed();
+}
+
+void TLadder::TaskChanged()
+{
+    // Another task (a difficulty button, "Hent opgave", the produced plate,
+    // or none) ends the ladder; the ladder's own new task does not.
+    if (FActive && !FGiving && FForm.FTaskNumber != FGiven)
+        Leave();
+    FNext.stop();
+}
+
+void TLadder::Verdict(bool right)
+{
+    // Only the first answer that solves a task counts; trying again with
+    // fewer machines afterwards neither adds nor takes away.
+    if (!FActive || FGivenSolved || FForm.FTaskNumber != FGiven)
+        return;
+    if (!right) {
+        FRightInRow = 0;
+        return;
+    }
+    FGivenSolved = true;
+    if (++FRightInRow >= RightToClimb) {
+        FRightInRow = 0;
+        FStep = std::min(FStep + 1, LadderTopStep);
+    }
+    FNext.start(NextTaskMs);
+}
+
+void TLadder::NextTask()
+{
+    if (!FActive || FForm.FTaskNumber != FGiven)
+        return;
+    if (FForm.Busy() || QApplication::activeModalWidget() || QApplication::activePopupWidget()) {
+        FNext.start(RetryMs);
+        return;
+    }
+    GiveTask();
+}
+
+void TLadder::UpdateButton()
+{
+    bbTrin->setChecked(FActive);
+    StepActions[std::size_t(FStep - 1)]->setChecked(true);
+}
