@@ -59,6 +59,7 @@ QImage Glyph(const QString& name, QColor key);
 QImage Loudspeaker(bool crossed, QColor key);
 QImage HareGlyph(QColor key);
 QImage HentOpgaveGlyph();
+QImage TipGlyph();
 
 // The message dialog's icons ("dlgQuestion", "dlgInformation", "dlgWarning",
 // "dlgError"), 32 x 32, transparent background.

@@ -383,6 +383,8 @@ QImage Glyph(const QString& name, QColor key)
         return HareGlyph(key);
     if (name == u"bbHentOpgave")
         return HentOpgaveGlyph();
+    if (name == u"bbTip")
+        return TipGlyph();
     return QImage();
 }
 
