@@ -2,6 +2,7 @@
 #include "feedback/verdict_banner.h"
 
 #include "game/braet.h"
+#include "model/line_advice.h"
 #include "model/plate_diff.h"
 
 #include <QPainter>
@@ -20,6 +21,7 @@ constexpr int Bottom = 134;
 constexpr int TitlePx = 22;
 constexpr int HintPx = 13;
 constexpr int Pad = 8;
+constexpr int StarRowPx = 22;
 
 QFont BannerFont(const QWidget& w, int px, bool bold)
 {
@@ -29,7 +31,7 @@ QFont BannerFont(const QWidget& w, int px, bool bold)
     return f;
 }
 
-void Star(QPainter& p, const QPointF& at, double radius, double turn)
+void Star(QPainter& p, const QPointF& at, double radius, double turn, bool earned = true)
 {
     QPainterPath path;
     for (int i = 0; i < 10; ++i) {
@@ -42,8 +44,8 @@ void Star(QPainter& p, const QPointF& at, double radius, double turn)
             path.lineTo(pt);
     }
     path.closeSubpath();
-    p.setPen(QPen(QColor(0xb0, 0x70, 0x00), 1));
-    p.setBrush(QColor(0xff, 0xd2, 0x2e));
+    p.setPen(QPen(earned ? QColor(0xb0, 0x70, 0x00) : QColor(0xb4, 0xb4, 0xb4), 1));
+    p.setBrush(earned ? QColor(0xff, 0xd2, 0x2e) : QColor(0xec, 0xec, 0xec));
     p.drawPath(path);
 }
 
@@ -60,29 +62,64 @@ TVerdictBanner::TVerdictBanner(TfmBraet& window) : QWidget(&window)
 
     connect(&window, &TfmBraet::VerdictShown, this, [this, &window](TVerdict verdict) {
         QStringList hint;
+        int stars = 0;
         if (verdict == vdWrong && window.FProducedPlate && window.FTask)
             hint = DifferenceHint(*window.FProducedPlate, *window.FTask);
-        Show(verdict, hint);
+        if (verdict == vdRight && window.FTask) {
+            // The floor cannot change during a run: it is the line just run.
+            std::vector<TMachineRec> line;
+            for (const auto& slot : window.FMachines)
+                line.push_back(slot->FMachine);
+            const TLineRating rating = RateRightLine(line, *window.FTask);
+            if (!rating.Sentence.isEmpty())
+                hint = QStringList{rating.Sentence};
+            stars = rating.Stars;
+        }
+        Show(verdict, hint, stars);
+    });
+    // A tip is about the floor as it was when it was asked for.
+    connect(&window, &TBraetFloor::FloorChanged, this, [this] {
+        if (FTip)
+            Drop();
     });
     // The verdict belongs to the run's result.
     connect(&window, &TBraetFloor::PlateCleared, this, &TVerdictBanner::Drop);
     connect(&window, &TfmBraet::TaskChanged, this, &TVerdictBanner::Drop);
 }
 
-void TVerdictBanner::Show(TVerdict verdict, const QStringList& hint)
+void TVerdictBanner::Show(TVerdict verdict, const QStringList& hint, int stars)
 {
+    FTip = false;
     FVerdict = verdict;
+    FStars = verdict == vdRight ? std::clamp(stars, 0, 3) : 0;
     FTitle = verdict == vdRight ? QStringLiteral("Rigtigt!") : QStringLiteral("Prøv igen");
     FHint = hint;
+    Place();
+    FAge.start();
+    FFrames.start();
+}
+
+void TVerdictBanner::ShowTip(const QString& tip)
+{
+    FTip = true;
+    FStars = 0;
+    FTitle = QStringLiteral("Tip");
+    FHint = QStringList{tip};
+    Place();
+    // It stays, so it needs no frames.
+    FFrames.stop();
+    FAge.invalidate();
+}
+
+void TVerdictBanner::Place()
+{
     setAccessibleName((QStringList{FTitle} + FHint).join(QStringLiteral(". ")));
     int width = MinWidth;
     const QFontMetrics metrics(BannerFont(*this, HintPx, false));
     for (const QString& line : FHint)
         width = std::max(width, metrics.horizontalAdvance(line) + 4 * Pad);
-    const int height = Pad + TitlePx + 6 + int(FHint.size()) * (HintPx + 4) + Pad;
+    const int height = Pad + TitlePx + 6 + (FStars ? StarRowPx : 0) + int(FHint.size()) * (HintPx + 4) + Pad;
     setGeometry(Right - width, Bottom - height, width, height);
-    FAge.start();
-    FFrames.start();
     raise();
     show();
     update();
@@ -91,11 +128,14 @@ void TVerdictBanner::Show(TVerdict verdict, const QStringList& hint)
 void TVerdictBanner::Drop()
 {
     FFrames.stop();
+    FTip = false;
     hide();
 }
 
 void TVerdictBanner::Tick()
 {
+    if (FTip)
+        return;
     if (FAge.elapsed() >= LifeMs)
         Drop();
     else
@@ -105,13 +145,13 @@ void TVerdictBanner::Tick()
 void TVerdictBanner::paintEvent(QPaintEvent*)
 {
     const qint64 age = FAge.isValid() ? FAge.elapsed() : 0;
-    const double fade = std::clamp(double(LifeMs - age) / FadeMs, 0.0, 1.0);
+    const double fade = FTip ? 1.0 : std::clamp(double(LifeMs - age) / FadeMs, 0.0, 1.0);
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.setOpacity(fade);
 
-    const bool right = FVerdict == vdRight;
-    const QColor ink = right ? QColor(0x1e, 0x8c, 0x2d) : QColor(0xc8, 0x3c, 0x1e);
+    const bool right = !FTip && FVerdict == vdRight;
+    const QColor ink = FTip ? QColor(0x1b, 0x4f, 0xa8) : right ? QColor(0x1e, 0x8c, 0x2d) : QColor(0xc8, 0x3c, 0x1e);
     const QRectF panel = QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5);
     p.setPen(QPen(ink, 3));
     p.setBrush(QColor(0xff, 0xfb, 0xe8));
@@ -122,9 +162,16 @@ void TVerdictBanner::paintEvent(QPaintEvent*)
     const QRect titleRect(0, Pad, width(), TitlePx + 4);
     p.drawText(titleRect, Qt::AlignCenter, FTitle);
 
+    int y = Pad + TitlePx + 6;
+    // The rating: earned stars in gold, the rest in grey, read at a glance.
+    if (FStars) {
+        for (int i = 0; i < 3; ++i)
+            Star(p, QPointF(width() / 2.0 + (i - 1) * 24, y + StarRowPx / 2.0 - 2), 9, 0, i < FStars);
+        y += StarRowPx;
+    }
+
     p.setPen(QColor(0x30, 0x30, 0x30));
     p.setFont(BannerFont(*this, HintPx, false));
-    int y = Pad + TitlePx + 6;
     for (const QString& line : FHint) {
         p.drawText(QRect(Pad, y, width() - 2 * Pad, HintPx + 4), Qt::AlignCenter, line);
         y += HintPx + 4;

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The verdict in words: a banner on the roof beside the lamps, "Rigtigt!"
 // with a few stars or "Prøv igen" with what differs. It fades out as the
-// lamp's blinking ends and goes with the run's result.
+// lamp's blinking ends and goes with the run's result. After a right answer
+// it rates the line against the shortest one; in its tip style it shows a
+// tip, without stars, until the floor, the task or the run changes.
 #pragma once
 
 #include "floor/braet_floor.h"
@@ -18,11 +20,15 @@ class TVerdictBanner : public QWidget {
 public:
     explicit TVerdictBanner(TfmBraet& window);
 
-    void Show(TVerdict verdict, const QStringList& hint);
+    // `stars`: the rating of a right line (1..3), 0 for none.
+    void Show(TVerdict verdict, const QStringList& hint, int stars = 0);
+    void ShowTip(const QString& tip);
     void Drop();
 
     QString Title() const { return FTitle; }
     const QStringList& Hint() const { return FHint; }
+    int Stars() const { return FStars; }
+    bool ShowsTip() const { return FTip && isVisible(); }
 
     static constexpr int LifeMs = 3500; // as long as the lamp blinks
     static constexpr int FadeMs = 1000;
@@ -32,8 +38,11 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void Place();
     void Tick();
     TVerdict FVerdict = vdRight;
+    int FStars = 0;
+    bool FTip = false;
     QString FTitle;
     QStringList FHint;
     QElapsedTimer FAge;
