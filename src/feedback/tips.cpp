@@ -82,7 +82,8 @@ TTips::TTips(TfmBraet& window, TVerdictBanner& banner) : QObject(&window), FWind
     });
     // The tool bar's buttons move when the window grows; the copy button is
     // the last of them to move left of the help button.
-    window.bbCopy->installEventFilter(this);
+    FCopy = window.bbCopy;
+    FCopy->installEventFilter(this);
 
     // Behind the lamps, under the factory picture, as the verdict's status.
     FStatus = new TTipStatus(&window);
@@ -104,15 +105,16 @@ TTips::~TTips()
 
 bool TTips::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == FWindow.bbCopy && event->type() == QEvent::Move)
+    // Compared with the button kept at the start: the filter also hears the
+    // button while the window is being taken apart.
+    if (event->type() == QEvent::Move && watched == FCopy)
         Place();
     return false;
 }
 
 void TTips::Place()
 {
-    QToolButton* copy = FWindow.bbCopy;
-    if (copy->x() >= TipLeft + bbTip->width() + 16) {
+    if (FCopy->x() >= TipLeft + bbTip->width() + 16) {
         bbTip->move(TipLeft, bbTip->y());
         return;
     }

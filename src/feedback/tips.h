@@ -45,6 +45,7 @@ private:
     TfmBraet& FWindow;
     TVerdictBanner& FBanner;
     TTipStatus* FStatus = nullptr;
+    QToolButton* FCopy = nullptr; // its moves place the tip button
     QStringList FTips; // for the task shown; made at the first press
     bool FTipsMade = false;
     int FNext = 0;
