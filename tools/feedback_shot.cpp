@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The feedback around a run on the real clock: times the empty floor with the
 // fast run off and on, then saves pictures of a wrong and a right answer (the
-// banner, the magnifier, a slot's step picture).
+// banner, the magnifier, a slot's step picture), of the first tips for a hard
+// task, and of its right answer with a longer and with a shortest line.
 // Usage: vorlen-feedback-shot <output folder>   (under xvfb-run)
 #include "floor/hitarea.h"
 #include "floor/platebox.h"
 #include "floor/settingselector.h"
 #include "app/assembly.h"
 #include "game/braet.h"
+#include "model/generator.h"
+#include "model/machdefs.h"
+#include "model/solver.h"
 
 #include <QApplication>
 #include <QDir>
@@ -31,6 +35,7 @@ void Shot(const QString& name)
 }
 
 void Choose(int slot, int item);
+void PlaceLine(const std::vector<TMachineRec>& line);
 
 void Place(int slot, QToolButton* tool, int item)
 {
@@ -125,6 +130,37 @@ void Play()
     QTest::mouseClick(w.FPlateBox, Qt::LeftButton, {}, QPoint(40, 40));
     QTest::qWait(300);
     Shot(QStringLiteral("09-turn-magnifier"));
+    QTest::qWait(200);
+
+    // A hard task that three machines or fewer make, whose generator line is
+    // at least two longer.
+    std::uint32_t seed = 20000000;
+    std::vector<TMachineRec> generated;
+    for (;; ++seed) {
+        generated.clear();
+        const int fewest = FewestMachines(GenerateTask(seed, 2, &generated));
+        if (fewest >= 2 && fewest <= 3 && int(generated.size()) >= fewest + 2)
+            break;
+    }
+    std::printf("hard task %u: generator line %zu machines, shortest %d\n", seed, generated.size(),
+                FewestMachines(GenerateTask(seed, 2)));
+    w.ClearAllSlots();
+    w.StartTask(2, seed);
+    QTest::qWait(200);
+    for (int i = 1; i <= 3; ++i) {
+        QTest::keyClick(&w, Qt::Key_F8);
+        QTest::qWait(200);
+        Shot(QStringLiteral("09-tip-%1").arg(i));
+    }
+    PlaceLine(generated);
+    TimedRun();
+    QTest::qWait(350);
+    Shot(QStringLiteral("10-right-longer"));
+    w.ClearAllSlots();
+    PlaceLine(*ShortestLine(*w.FTask));
+    TimedRun();
+    QTest::qWait(350);
+    Shot(QStringLiteral("11-right-shortest"));
     std::fflush(stdout);
     QApplication::exit(0);
 }
@@ -134,6 +170,15 @@ void Choose(int slot, int item)
     TSettingSelector* selector = gWindow->cbSetting[std::size_t(slot - 1)];
     selector->setCurrentIndex(item);
     Q_EMIT selector->Chosen(selector);
+}
+
+void PlaceLine(const std::vector<TMachineRec>& line)
+{
+    TfmBraet& w = *gWindow;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        QToolButton* tool = line[i].Kind == mcHoles ? w.sbHuller : line[i].Kind == mcRotate ? w.sbDrejer : w.sbStriber;
+        Place(int(i) + 1, tool, SelectorIndexOf(line[i]));
+    }
 }
 
 } // namespace

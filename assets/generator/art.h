@@ -60,6 +60,7 @@ QImage Loudspeaker(bool crossed, QColor key);
 QImage HareGlyph(QColor key);
 QImage HentOpgaveGlyph();
 QImage TrinGlyph();
+QImage TipGlyph();
 
 // The message dialog's icons ("dlgQuestion", "dlgInformation", "dlgWarning",
 // "dlgError"), 32 x 32, transparent background.

@@ -414,6 +414,8 @@ QImage Glyph(const QString& name, QColor key)
         return HentOpgaveGlyph();
     if (name == u"bbTrin")
         return TrinGlyph();
+    if (name == u"bbTip")
+        return TipGlyph();
     return QImage();
 }
 

@@ -5,6 +5,7 @@
 #include "floor/platebox.h"
 #include "access/slot_names.h"
 #include "game/braet.h"
+#include "model/line_advice.h"
 #include "model/plate_words.h"
 #include "model/task_number.h"
 
@@ -68,7 +69,16 @@ TScreenReader::TScreenReader(TfmBraet& window) : QObject(&window), FWindow(windo
     connect(&window, &TfmBraet::RunFinished, this, &TScreenReader::PlateChanged);
     connect(&window, &TBraetFloor::PlateCleared, this, &TScreenReader::PlateChanged);
     connect(&window, &TfmBraet::VerdictShown, this, [this](TVerdict verdict) {
-        FStatus->Say(verdict == vdRight ? QStringLiteral("Rigtigt") : QStringLiteral("Forkert"));
+        if (verdict != vdRight || !FWindow.FTask) {
+            FStatus->Say(verdict == vdRight ? QStringLiteral("Rigtigt") : QStringLiteral("Forkert"));
+            return;
+        }
+        // The same rating as the banner shows.
+        std::vector<TMachineRec> line;
+        for (const auto& slot : FWindow.FMachines)
+            line.push_back(slot->FMachine);
+        const QString sentence = RateRightLine(line, *FWindow.FTask).Sentence;
+        FStatus->Say(sentence.isEmpty() ? QStringLiteral("Rigtigt") : QStringLiteral("Rigtigt. ") + sentence);
     });
     connect(&window, &TBraetFloor::PlateCleared, FStatus, &TVerdictStatus::Clear);
     // A verdict is about the task: with the task gone or changed it is void.

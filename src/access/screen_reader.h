@@ -10,7 +10,8 @@
 class TfmBraet;
 
 // A status element behind the lamps that speaks the verdict: its accessible
-// name becomes "Rigtigt" or "Forkert" and it appears anew (an alert), which
+// name becomes "Forkert" or "Rigtigt" with the rating of the line (the
+// banner's words) and it appears anew (an alert), which
 // makes a screen reader say it at once.
 class TVerdictStatus : public QWidget {
     Q_OBJECT

@@ -4,12 +4,14 @@
 #include "feedback/fast_run.h"
 #include "feedback/magnifier.h"
 #include "feedback/step_pictures.h"
+#include "feedback/tips.h"
 #include "feedback/verdict_banner.h"
 
 void AttachFeedback(TfmBraet& window)
 {
     new TFastRun(window);
-    new TVerdictBanner(window);
+    auto* banner = new TVerdictBanner(window);
     new TMagnifierLink(window);
     new TStepPictures(window);
+    new TTips(window, *banner);
 }

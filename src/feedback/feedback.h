@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Feedback a pupil can learn from: the fast run, the verdict banner, the
-// magnifier and the pictures of what each machine did.
+// magnifier, the pictures of what each machine did and tips on request.
 #pragma once
 
 class TfmBraet;

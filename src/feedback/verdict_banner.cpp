@@ -2,6 +2,7 @@
 #include "feedback/verdict_banner.h"
 
 #include "game/braet.h"
+#include "model/line_advice.h"
 #include "model/plate_diff.h"
 
 #include <QPainter>
@@ -22,6 +23,7 @@ constexpr int TitlePx = 22;
 constexpr int HintPx = 13;
 constexpr int HintLine = HintPx + 3;
 constexpr int Pad = 8;
+constexpr int StarRowPx = 22;
 
 QRect HintRect(int y, int lines)
 {
@@ -42,7 +44,7 @@ QFont BannerFont(const QWidget& w, int px, bool bold)
     return f;
 }
 
-void Star(QPainter& p, const QPointF& at, double radius, double turn)
+void Star(QPainter& p, const QPointF& at, double radius, double turn, bool earned = true)
 {
     QPainterPath path;
     for (int i = 0; i < 10; ++i) {
@@ -55,8 +57,8 @@ void Star(QPainter& p, const QPointF& at, double radius, double turn)
             path.lineTo(pt);
     }
     path.closeSubpath();
-    p.setPen(QPen(QColor(0xb0, 0x70, 0x00), 1));
-    p.setBrush(QColor(0xff, 0xd2, 0x2e));
+    p.setPen(QPen(earned ? QColor(0xb0, 0x70, 0x00) : QColor(0xb4, 0xb4, 0xb4), 1));
+    p.setBrush(earned ? QColor(0xff, 0xd2, 0x2e) : QColor(0xec, 0xec, 0xec));
     p.drawPath(path);
 }
 
@@ -73,11 +75,22 @@ TVerdictBanner::TVerdictBanner(TfmBraet& window) : QWidget(&window)
 
     connect(&window, &TfmBraet::VerdictShown, this, [this, &window](TVerdict verdict) {
         QStringList hint;
+        int stars = 0;
         if (verdict == vdWrong && window.FProducedPlate && window.FTask) {
             hint = DifferenceHint(*window.FProducedPlate, *window.FTask);
             hint << ClickLine();
         }
-        Show(verdict, hint);
+        if (verdict == vdRight && window.FTask) {
+            // The floor cannot change during a run: it is the line just run.
+            std::vector<TMachineRec> line;
+            for (const auto& slot : window.FMachines)
+                line.push_back(slot->FMachine);
+            const TLineRating rating = RateRightLine(line, *window.FTask);
+            if (!rating.Sentence.isEmpty())
+                hint = QStringList{rating.Sentence};
+            stars = rating.Stars;
+        }
+        Show(verdict, hint, stars);
     });
     // The verdict belongs to the run's result and to the line that made it.
     connect(&window, &TBraetFloor::PlateCleared, this, &TVerdictBanner::Drop);
@@ -90,11 +103,32 @@ QString TVerdictBanner::ClickLine()
     return QStringLiteral("Klik på din plade for at se forskellen");
 }
 
-void TVerdictBanner::Show(TVerdict verdict, const QStringList& hint)
+void TVerdictBanner::Show(TVerdict verdict, const QStringList& hint, int stars)
 {
+    FTip = false;
     FVerdict = verdict;
+    FStars = verdict == vdRight ? std::clamp(stars, 0, 3) : 0;
     FTitle = verdict == vdRight ? QStringLiteral("Rigtigt!") : QStringLiteral("Prøv igen");
     FHint = hint;
+    Place();
+    FAge.start();
+    FFrames.start();
+}
+
+void TVerdictBanner::ShowTip(const QString& tip)
+{
+    FTip = true;
+    FStars = 0;
+    FTitle = QStringLiteral("Tip");
+    FHint = QStringList{tip};
+    Place();
+    // It stays, so it needs no frames.
+    FFrames.stop();
+    FAge.invalidate();
+}
+
+void TVerdictBanner::Place()
+{
     setAccessibleName((QStringList{FTitle} + FHint).join(QStringLiteral(". ")));
     const QFontMetrics metrics(BannerFont(*this, HintPx, false));
     FHintLines.clear();
@@ -103,10 +137,8 @@ void TVerdictBanner::Show(TVerdict verdict, const QStringList& hint)
         FHintLines << Lines(metrics, line);
         lines += FHintLines.last();
     }
-    const int height = Pad + TitlePx + 6 + lines * HintLine + Pad;
+    const int height = Pad + TitlePx + 6 + (FStars ? StarRowPx : 0) + lines * HintLine + Pad;
     setGeometry(Left, Top, Width, height);
-    FAge.start();
-    FFrames.start();
     raise();
     show();
     update();
@@ -115,18 +147,21 @@ void TVerdictBanner::Show(TVerdict verdict, const QStringList& hint)
 void TVerdictBanner::Drop()
 {
     FFrames.stop();
+    FTip = false;
     hide();
 }
 
 bool TVerdictBanner::Fades() const
 {
-    // A wrong answer's hint stays until the pupil changes something: a slow
-    // reader needs it while the red lamp is lit.
-    return FVerdict == vdRight;
+    // A wrong answer's hint and a tip stay until the pupil changes
+    // something: a slow reader needs them.
+    return !FTip && FVerdict == vdRight;
 }
 
 void TVerdictBanner::Tick()
 {
+    if (FTip)
+        return;
     if (!Fades() && FAge.elapsed() >= StarsMs)
         FFrames.stop(); // nothing moves any more
     else if (Fades() && FAge.elapsed() >= LifeMs)
@@ -143,8 +178,8 @@ void TVerdictBanner::paintEvent(QPaintEvent*)
     p.setRenderHint(QPainter::Antialiasing);
     p.setOpacity(fade);
 
-    const bool right = FVerdict == vdRight;
-    const QColor ink = right ? QColor(0x1e, 0x8c, 0x2d) : QColor(0xc8, 0x3c, 0x1e);
+    const bool right = !FTip && FVerdict == vdRight;
+    const QColor ink = FTip ? QColor(0x1b, 0x4f, 0xa8) : right ? QColor(0x1e, 0x8c, 0x2d) : QColor(0xc8, 0x3c, 0x1e);
     const QRectF panel = QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5);
     p.setPen(QPen(ink, 3));
     p.setBrush(QColor(0xff, 0xfb, 0xe8));
@@ -155,8 +190,15 @@ void TVerdictBanner::paintEvent(QPaintEvent*)
     const QRect titleRect(0, Pad, width(), TitlePx + 4);
     p.drawText(titleRect, Qt::AlignCenter, FTitle);
 
-    p.setFont(BannerFont(*this, HintPx, false));
     int y = Pad + TitlePx + 6;
+    // The rating: earned stars in gold, the rest in grey, read at a glance.
+    if (FStars) {
+        for (int i = 0; i < 3; ++i)
+            Star(p, QPointF(width() / 2.0 + (i - 1) * 24, y + StarRowPx / 2.0 - 2), 9, 0, i < FStars);
+        y += StarRowPx;
+    }
+
+    p.setFont(BannerFont(*this, HintPx, false));
     for (int i = 0; i < FHint.size(); ++i) {
         const int lines = i < FHintLines.size() ? FHintLines[i] : 1;
         // What to do next stands apart from what differs.

@@ -473,6 +473,9 @@ class TestMonkey : public QObject {
                                        W->bbHelp, W->sbHuller, W->sbDrejer, W->sbStriber, W->sbTraek, W->sbSkub,
                                        W->bbKoerPlade, W->bbNulstilOpgave, W->bbOverfoerPlade, W->imGroenSluk,
                                        W->imRoedSluk, W->ImageVorlen, W->imSnydeGulv, W->paTool};
+        // The additions' own buttons too: a tip may come in a run or a slide.
+        if (auto* tip = W->findChild<QToolButton*>(QStringLiteral("bbTip")))
+            controls.push_back(tip);
         for (std::size_t i = 0; i < 8; ++i) {
             controls.push_back(W->spContainer[i]);
             controls.push_back(W->cbSetting[i]);

@@ -10,6 +10,11 @@
 #include "feedback/fast_run.h"
 #include "feedback/magnifier.h"
 #include "feedback/step_pictures.h"
+#include "feedback/tips.h"
+#include "access/screen_reader.h"
+#include "model/answer_key.h"
+#include "model/generator.h"
+#include "model/solver.h"
 #include "feedback/verdict_banner.h"
 #include "model/draw_plate.h"
 #include "base/delay.h"
@@ -17,6 +22,8 @@
 #include "support/testclock.h"
 
 #include <QRegularExpression>
+#include <QSet>
+#include <QSignalSpy>
 #include <QShortcut>
 #include <QToolButton>
 #include <QLabel>
@@ -177,7 +184,122 @@ private Q_SLOTS:
         QCOMPARE(W->FVerdict, vdRight);
         QVERIFY(banner->isVisible());
         QCOMPARE(banner->Title(), QStringLiteral("Rigtigt!"));
-        QVERIFY(banner->Hint().isEmpty());
+        QVERIFY(banner->Stars() > 0); // a rating, no difference
+    }
+
+    // A hard task whose generator line is at least two machines longer than
+    // its shortest line.
+    static std::uint32_t LongWayRound(std::vector<TMachineRec>& line, int& fewest)
+    {
+        for (std::uint32_t seed = 20000000;; ++seed) {
+            line.clear();
+            const TOpgave task = GenerateTask(seed, 2, &line);
+            fewest = FewestMachines(task);
+            if (fewest >= 2 && int(line.size()) >= fewest + 2)
+                return seed;
+        }
+    }
+
+    // A right line is rated against the shortest one, on the banner and for
+    // the screen reader alike: the generator's long line with one star and
+    // both counts, a shortest line with three.
+    void rightLineRated()
+    {
+        std::vector<TMachineRec> generated;
+        int fewest = 0;
+        const std::uint32_t seed = LongWayRound(generated, fewest);
+        W->show();
+        W->StartTask(2, seed);
+        PutLine(*W, generated);
+        W->bbKoerPladeClick();
+        QCOMPARE(W->FVerdict, vdRight);
+        auto* banner = W->findChild<TVerdictBanner*>();
+        QVERIFY(banner->isVisible());
+        QCOMPARE(banner->Stars(), 1);
+        QCOMPARE(banner->Hint().size(), 1);
+        const QString said = banner->Hint().first();
+        const QRegularExpression numbers(QStringLiteral("\\d+"));
+        QStringList counts;
+        for (const auto& m : numbers.globalMatch(said))
+            counts << m.captured();
+        QCOMPARE(counts, (QStringList{QString::number(generated.size()), QString::number(fewest)}));
+        auto* status = W->findChild<TVerdictStatus*>();
+        QVERIFY(status->accessibleName().startsWith(QStringLiteral("Rigtigt")));
+        QVERIFY(status->accessibleName().contains(said));
+
+        W->ClearAllSlots();
+        PutLine(*W, *ShortestLine(*W->FTask));
+        W->bbKoerPladeClick();
+        QCOMPARE(W->FVerdict, vdRight);
+        QCOMPARE(banner->Stars(), 3);
+        QVERIFY(banner->Hint().first().contains(QString::number(fewest)));
+        QVERIFY(!banner->Hint().first().contains(QString::number(generated.size())));
+    }
+
+    // Tips one press at a time: the count, the kinds, then machine after
+    // machine of a line that really makes the task; each one heard and
+    // counted, none placed; a change of the floor takes the tip away and a
+    // new task starts the tips again.
+    void tipsLeadToTheTask()
+    {
+        auto* tips = W->findChild<TTips*>();
+        auto* banner = W->findChild<TVerdictBanner*>();
+        QVERIFY(!tips->bbTip->isEnabled());
+        std::vector<TMachineRec> generated;
+        int fewest = 0;
+        W->show();
+        W->StartTask(2, LongWayRound(generated, fewest));
+        QVERIFY(tips->bbTip->isEnabled());
+        QSignalSpy counted(W.get(), &TfmBraet::TipGiven);
+
+        QTest::mouseClick(tips->bbTip, Qt::LeftButton);
+        QVERIFY(banner->ShowsTip());
+        QVERIFY(banner->Hint().first().contains(QString::number(fewest)));
+        QVERIFY(tips->Status()->accessibleName().contains(banner->Hint().first()));
+
+        // The key works as the other keys of the additions do, also when it
+        // reaches a window that is not the active one.
+        QKeyEvent f8(QEvent::KeyPress, Qt::Key_F8, Qt::NoModifier);
+        QApplication::sendEvent(W->spContainer[0], &f8);
+        const QString kinds = banner->Hint().first();
+        QCOMPARE(counted.size(), 2);
+
+        TOpgave made;
+        made.Reset();
+        QSet<int> kindsUsed;
+        for (int i = 1; i <= fewest; ++i) {
+            tips->bbTipClick();
+            const QString tip = banner->Hint().first();
+            QVERIFY2(tip.contains(QString::number(i)), qPrintable(tip));
+            int found = 0;
+            for (const TMachineRec& rec : FloorMachines()) {
+                if (tip.endsWith(MachineWords(rec))) {
+                    made.ApplyMachine(rec);
+                    kindsUsed.insert(rec.Kind);
+                    ++found;
+                }
+            }
+            QCOMPARE(found, 1);
+        }
+        QVERIFY(made.SameAs(*W->FTask));
+        QCOMPARE(kinds.contains(QStringLiteral("Hullemaskine")), kindsUsed.contains(mcHoles));
+        QCOMPARE(kinds.contains(QStringLiteral("Drejemaskine")), kindsUsed.contains(mcRotate));
+        QCOMPARE(kinds.contains(QStringLiteral("Stregemaskine")), kindsUsed.contains(mcStripe));
+        QCOMPARE(counted.size(), 2 + fewest);
+        for (const auto& slot : W->FMachines)
+            QCOMPARE(slot->FMachine.Kind, std::uint8_t(mcNone));
+
+        // Past the last machine: no tip to count.
+        tips->bbTipClick();
+        QVERIFY(banner->ShowsTip());
+        QCOMPARE(counted.size(), 2 + fewest);
+
+        Put(*W, 1, mcRotate, 1);
+        QVERIFY(!banner->isVisible());
+        W->StartTask(1, 20000089);
+        tips->bbTipClick();
+        QCOMPARE(tips->Next(), 1);
+        QVERIFY(banner->Hint().first().contains(QString::number(FewestMachines(*W->FTask))));
     }
 
     // A stripe of another thickness through the middle row of hole places,
