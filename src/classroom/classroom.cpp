@@ -35,6 +35,19 @@ constexpr QRect HentOpgavePlace(140, 2, 36, 36);
 // On the floor slab under the task place's sign, centred under the task.
 constexpr int LabelCentreX = 626 + 40;
 constexpr int LabelTop = 265;
+constexpr int MaxNameLength = 40;
+
+// What the pupil typed, as the message repeats it: on one line and cut
+// short, so that a pasted page cannot make the message wider than the screen.
+QString Typed(const QString& text)
+{
+    constexpr int Shown = 24;
+    const QString line = text.simplified();
+    if (line.size() <= Shown)
+        return line;
+    const int cut = line.at(Shown - 1).isHighSurrogate() ? Shown - 1 : Shown;
+    return line.left(cut) + QChar(u'\u2026');
+}
 
 void Report(const QString& text)
 {
@@ -216,10 +229,10 @@ QString TClassroom::HentOpgave(const QString& text)
     case npMalformed:
         return QStringLiteral("\"%1\" er ikke et opgavenummer.\n\nEt opgavenummer er L, M eller S, en "
                               "bindestreg og et tal, f.eks. M-20000089.")
-            .arg(text.trimmed());
+            .arg(Typed(text));
     case npOutOfRange:
         return QStringLiteral("Opgave \"%1\" findes ikke.\n\nTallet efter bindestregen skal være fra 0 til 86399999.")
-            .arg(text.trimmed());
+            .arg(Typed(text));
     case npOk:
         break;
     }
@@ -266,7 +279,12 @@ void TClassroom::ChangeName()
     QString name = PlayerName();
     if (!AskText(parent, QStringLiteral("Vorlen"), QStringLiteral("Hvad hedder du?"), QStringLiteral("OK"), name))
         return;
-    FForm.FPlayerName = name.simplified();
+    // On one line and of a name's length: the statistics window and its
+    // page show it whole.
+    name = name.simplified();
+    if (name.size() > MaxNameLength)
+        name.truncate(name.at(MaxNameLength - 1).isHighSurrogate() ? MaxNameLength - 1 : MaxNameLength);
+    FForm.FPlayerName = name;
     Refresh();
 }
 
