@@ -61,23 +61,12 @@
 
 using namespace gametest;
 
-#if defined(__SANITIZE_ADDRESS__)
-#define VORLEN_MONKEY_SANITIZED 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define VORLEN_MONKEY_SANITIZED 1
-#endif
-#endif
-
 namespace {
 
-// The sanitizer build runs several times slower: fewer actions keep it in time.
-#ifdef VORLEN_MONKEY_SANITIZED
-constexpr int DefaultActions = 2500;
-#else
-constexpr int DefaultActions = 3500;
-#endif
-constexpr std::uint32_t DefaultSeeds[] = {20240611u, 7u, 31337u};
+// Two seeds of 10,000 actions each, in both builds: about 70 s of processor
+// time in the normal build and 190 s with the sanitizers (2 cores, 2026-12-09).
+constexpr int DefaultActions = 10000;
+constexpr std::uint32_t DefaultSeeds[] = {20240611u, 7u};
 
 // The real lamp timer would tick on the wall clock at unforeseeable points;
 // the monkey ticks it itself while it is running.
@@ -114,7 +103,7 @@ void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
 {
     if (type == QtWarningMsg
         && (message.startsWith(QLatin1String("This plugin does not support"))
-            || message.startsWith(QLatin1String("OpenType support missing"))))
+            || message.contains(QLatin1String("OpenType support missing"))))
         return;
     gPreviousHandler(type, context, message);
 }
@@ -490,10 +479,10 @@ class TestMonkey : public QObject {
             FAnswer = TAnswer::CloseButton;
             dialog->close();
         }
-        Log(QStringLiteral("  answered \"%1\" by %2").arg(FQuestion).arg(int(FAnswer)));
+        Log(QStringLiteral("  answered \"%1\" by %2").arg(FQuestion, QString::number(int(FAnswer))));
         FAnswers.push_back({NameOf(dialog), FAnswer == TAnswer::Yes || FAnswer == TAnswer::Other, FQuestion});
         if (dialog && dialog->isVisible()) {
-            Check(false, QStringLiteral("dialog \"%1\" stayed open after answer %2").arg(FQuestion).arg(int(FAnswer)));
+            Check(false, QStringLiteral("dialog \"%1\" stayed open after answer %2").arg(FQuestion, QString::number(int(FAnswer))));
             if (auto* d = qobject_cast<QDialog*>(dialog))
                 d->done(0);
         }
@@ -1032,7 +1021,7 @@ class TestMonkey : public QObject {
         if (FFailed)
             return;
         if (!Check(FAnswered == answered + 1 && FQuestion == QStringLiteral("Luk?"),
-                   QStringLiteral("close asked \"%1\" %2 times").arg(FQuestion).arg(FAnswered - answered)))
+                   QStringLiteral("close asked \"%1\" %2 times").arg(FQuestion, QString::number(FAnswered - answered))))
             return;
         const bool yes = FAnswer == TAnswer::Yes;
         if (yes && W->Busy())
@@ -1136,7 +1125,7 @@ class TestMonkey : public QObject {
             return;
         }
         Check(FAnswers.size() == (typed.Accepted ? 2u : 1u),
-              QStringLiteral("\"%1\": %2 dialogs").arg(typed.Given.left(40)).arg(FAnswers.size()));
+              QStringLiteral("\"%1\": %2 dialogs").arg(typed.Given.left(40), QString::number(FAnswers.size())));
         Check(W->FTaskBox == box.data() && W->FTaskNumber == numberBefore,
               QStringLiteral("\"%1\" changed the task").arg(typed.Given.left(40)));
     }
@@ -1459,6 +1448,10 @@ int main(int argc, char** argv)
     gHome = &home;
     QApplication app(argc, argv);
     app.setAttribute(Qt::AA_Use96Dpi, true);
+    // Each seed is one test function: more than Qt Test's 5 minutes on a
+    // busy machine with the sanitizers.
+    if (!qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT"))
+        qputenv("QTEST_FUNCTION_TIMEOUT", "1200000");
     TestMonkey test;
     return QTest::qExec(&test, argc, argv);
 }
