@@ -39,6 +39,7 @@ constexpr QRect HentOpgavePlace(140, 2, 36, 36);
 // On the floor slab under the task place's sign, centred under the task.
 constexpr int LabelCentreX = 626 + 40;
 constexpr int LabelTop = 265;
+constexpr int MaxNameLength = 40;
 
 // The machines on the floor: what the pupil used for the plate just made.
 int UsedMachines(const TfmBraet& form)
@@ -292,7 +293,12 @@ void TClassroom::ChangeName()
                                 "Vorlen glemmer det, når programmet lukkes."),
                  QStringLiteral("OK"), name))
         return;
-    FForm.FPlayerName = name.simplified();
+    // On one line and of a name's length: the statistics window and its
+    // page show it whole.
+    name = name.simplified();
+    if (name.size() > MaxNameLength)
+        name.truncate(name.at(MaxNameLength - 1).isHighSurrogate() ? MaxNameLength - 1 : MaxNameLength);
+    FForm.FPlayerName = name;
     Refresh();
 }
 

@@ -7,16 +7,32 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace {
+
+// What the pupil typed, as the message repeats it: on one line and cut
+// short, so that a pasted page cannot make the message wider than the screen.
+QString Typed(const QString& text)
+{
+    constexpr int Shown = 24;
+    const QString line = text.simplified();
+    if (line.size() <= Shown)
+        return line;
+    const int cut = line.at(Shown - 1).isHighSurrogate() ? Shown - 1 : Shown;
+    return line.left(cut) + QChar(u'\u2026');
+}
+
+} // namespace
+
 QString TaskNumberProblem(const QString& text, TTaskNumber& number)
 {
     switch (ParseTaskNumber(text, number)) {
     case npMalformed:
         return QStringLiteral("\"%1\" er ikke et opgavenummer.\n\nEt opgavenummer er L, M eller S, en "
                               "bindestreg og et tal, f.eks. M-20000089.")
-            .arg(text.trimmed());
+            .arg(Typed(text));
     case npOutOfRange:
         return QStringLiteral("Opgave \"%1\" findes ikke.\n\nTallet efter bindestregen skal være fra 0 til 86399999.")
-            .arg(text.trimmed());
+            .arg(Typed(text));
     case npOk:
         break;
     }

@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A seeded monkey on the whole main window: thousands of random player
-// actions (clicks, right clicks, keys, selector choices, tasks, sound, print
-// and copy, menus, close requests answered at random), many of them in the
-// middle of a run, a tilt, a machine animation, the slide or the blinking. The
-// window's invariants are checked after every action.
+// A seeded monkey on the game as it ships: thousands of random player
+// actions (clicks, right clicks, every key of keyboard play, selector choices,
+// tasks, sound, print and copy, menus, the fast run, task numbers typed in,
+// the statistics window and its buttons, worksheets, the magnifier, the step
+// pictures, close requests answered at random), many of them in the middle of
+// a run, a tilt, a machine animation, the slide or the blinking. The window's
+// invariants are checked after every action.
+//
+// Everything the game writes goes into one temporary folder, which is also
+// the process's home: the test checks that nothing appeared elsewhere.
 //
 // Replay a failing seed with VORLEN_MONKEY_SEED=<seed> (and
 // VORLEN_MONKEY_ACTIONS=<count>); VORLEN_MONKEY_TRACE=1 prints every action.
@@ -19,10 +24,25 @@
 #include "support/recordingsound.h"
 #include "support/testclock.h"
 
+#include "classroom/classroom.h"
+#include "classroom/stats_window.h"
+#include "classroom/worksheet_dialog.h"
+#include "feedback/magnifier.h"
+#include "model/task_number.h"
+
 #include <QAbstractItemView>
 #include <QAction>
 #include <QClipboard>
+#include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDateTime>
+#include <QDirIterator>
+#include <QFileDialog>
+#include <QHelpEvent>
+#include <QInputDialog>
+#include <QScreen>
+#include <QSpinBox>
+#include <QToolTip>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QFrame>
@@ -34,29 +54,19 @@
 #include <QWindow>
 #include <QtTest>
 
+#include <array>
 #include <cstdio>
 #include <deque>
 #include <random>
 
 using namespace gametest;
 
-#if defined(__SANITIZE_ADDRESS__)
-#define VORLEN_MONKEY_SANITIZED 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define VORLEN_MONKEY_SANITIZED 1
-#endif
-#endif
-
 namespace {
 
-// The sanitizer build runs several times slower: fewer actions keep it in time.
-#ifdef VORLEN_MONKEY_SANITIZED
-constexpr int DefaultActions = 2500;
-#else
-constexpr int DefaultActions = 3500;
-#endif
-constexpr std::uint32_t DefaultSeeds[] = {20240611u, 7u, 31337u};
+// Two seeds of 10,000 actions each, in both builds: about 75 s of processor
+// time in the normal build and 265 s with the sanitizers (2026-12-09).
+constexpr int DefaultActions = 10000;
+constexpr std::uint32_t DefaultSeeds[] = {20240611u, 7u};
 
 // The real lamp timer would tick on the wall clock at unforeseeable points;
 // the monkey ticks it itself while it is running.
@@ -91,10 +101,58 @@ struct TStats {
 QtMessageHandler gPreviousHandler = nullptr;
 void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
-    if (type == QtWarningMsg && message.startsWith(QLatin1String("This plugin does not support")))
+    if (type == QtWarningMsg
+        && (message.startsWith(QLatin1String("This plugin does not support"))
+            || message.contains(QLatin1String("OpenType support missing"))))
         return;
     gPreviousHandler(type, context, message);
 }
+
+// The process's home, its XDG folders and every file the monkey lets the
+// game write, inside one temporary folder. Made before the application, since
+// Qt reads the folders as it starts; what was there before is remembered, to
+// find anything written outside afterwards.
+struct TPrivateHome {
+    const QString RealHome = QDir::homePath();
+    const QString StartFolder = QDir::currentPath();
+    const QDateTime Start = QDateTime::currentDateTime().addSecs(-1);
+    QTemporaryDir Dir;
+
+    TPrivateHome()
+    {
+        const QString home = Dir.filePath(QStringLiteral("home"));
+        QDir().mkpath(home + QStringLiteral("/Documents"));
+        QDir().mkpath(Out(QString()));
+        qputenv("HOME", home.toUtf8());
+        qputenv("XDG_CONFIG_HOME", (home + QStringLiteral("/.config")).toUtf8());
+        qputenv("XDG_DATA_HOME", (home + QStringLiteral("/.local/share")).toUtf8());
+        qputenv("XDG_STATE_HOME", (home + QStringLiteral("/.local/state")).toUtf8());
+        qputenv("XDG_CACHE_HOME", (home + QStringLiteral("/.cache")).toUtf8());
+    }
+    QString Out(const QString& name) const { return Dir.filePath(QStringLiteral("out/") + name); }
+
+    // PDFs written since the start where a print could land by mistake, and
+    // a file dialog's settings that name this folder.
+    QStringList WrittenOutside() const
+    {
+        QStringList found;
+        const QStringList folders{RealHome, RealHome + QStringLiteral("/Documents"), RealHome + QStringLiteral("/PDF"),
+                                  StartFolder};
+        for (const QString& folder : folders) {
+            QDirIterator it(folder, {QStringLiteral("*.pdf"), QStringLiteral("*.PDF")}, QDir::Files);
+            while (it.hasNext()) {
+                const QFileInfo file(it.next());
+                if (file.lastModified() >= Start)
+                    found << file.filePath();
+            }
+        }
+        QFile settings(RealHome + QStringLiteral("/.config/QtProject.conf"));
+        if (settings.open(QIODevice::ReadOnly) && settings.readAll().contains(Dir.path().toUtf8()))
+            found << settings.fileName();
+        return found;
+    }
+};
+TPrivateHome* gHome = nullptr;
 
 std::uint32_t EnvNumber(const char* name, std::uint32_t fallback)
 {
@@ -117,7 +175,6 @@ class TestMonkey : public QObject {
     TTestClock FClock;
     TRecordingSound FSound;
     std::unique_ptr<TfmBraet> W;
-    QTemporaryDir FDir;
     std::mt19937 FRng;
     std::uint32_t FSeed = 0;
     int FAction = 0;
@@ -134,6 +191,15 @@ class TestMonkey : public QObject {
     QString FQuestion;
     TAnswer FAnswer = TAnswer::None;
     int FAnswered = 0;
+    // The dialogs answered since the current action cleared the list: which
+    // (class name), whether accepted, and the text or file given.
+    struct TAnswered {
+        QString Kind;
+        bool Accepted = false;
+        QString Given;
+    };
+    std::vector<TAnswered> FAnswers;
+    int FFilesSaved = 0;
 
     // --- randomness, log, checks --------------------------------------
 
@@ -178,7 +244,7 @@ class TestMonkey : public QObject {
         W->LightTimer->setInterval(LampTimerParked);
         QPrinter& printer = W->Printer();
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(FDir.filePath(QStringLiteral("opgave.pdf")));
+        printer.setOutputFileName(gHome->Out(QStringLiteral("opgave.pdf")));
         W->show();
         W->activateWindow();
         Check(QTest::qWaitForWindowExposed(W.get()), QStringLiteral("the window did not show"));
@@ -289,6 +355,7 @@ class TestMonkey : public QObject {
         Check(!W->LightTimer->isActive() || W->FBlinksLeft > 0, QStringLiteral("lamp timer runs with no blinks left"));
         Check(LampsShownLit() <= 1, QStringLiteral("both lamps lit"));
         Check(!QApplication::activeModalWidget(), QStringLiteral("a modal dialog left open"));
+        CheckStepPictures();
     }
 
     // A run that started ends with its produced plate, which is what the line
@@ -379,6 +446,16 @@ class TestMonkey : public QObject {
         }
         ++FStats.Dialogs;
         ++FAnswered;
+        // Whatever was typed, a question fits on the screen with its buttons.
+        if (const QScreen* screen = dialog->screen())
+            Check(dialog->frameGeometry().width() <= screen->availableGeometry().width(),
+                  QStringLiteral("%1 is %2 pixels wide").arg(NameOf(dialog)).arg(dialog->frameGeometry().width()));
+        if (auto* input = qobject_cast<QInputDialog*>(dialog))
+            return AnswerInput(input);
+        if (auto* files = qobject_cast<QFileDialog*>(dialog))
+            return AnswerFile(files);
+        if (auto* sheet = qobject_cast<TfmOpgaveark*>(dialog))
+            return AnswerWorksheet(sheet);
         auto* label = dialog->findChild<QLabel*>(QStringLiteral("Message"));
         FQuestion = label ? label->text() : NameOf(dialog);
         auto* yes = dialog->findChild<QPushButton*>(QStringLiteral("YES"));
@@ -402,12 +479,132 @@ class TestMonkey : public QObject {
             FAnswer = TAnswer::CloseButton;
             dialog->close();
         }
-        Log(QStringLiteral("  answered \"%1\" by %2").arg(FQuestion).arg(int(FAnswer)));
+        Log(QStringLiteral("  answered \"%1\" by %2").arg(FQuestion, QString::number(int(FAnswer))));
+        FAnswers.push_back({NameOf(dialog), FAnswer == TAnswer::Yes || FAnswer == TAnswer::Other, FQuestion});
         if (dialog && dialog->isVisible()) {
-            Check(false, QStringLiteral("dialog \"%1\" stayed open after answer %2").arg(FQuestion).arg(int(FAnswer)));
+            Check(false, QStringLiteral("dialog \"%1\" stayed open after answer %2").arg(FQuestion, QString::number(int(FAnswer))));
             if (auto* d = qobject_cast<QDialog*>(dialog))
                 d->done(0);
         }
+    }
+
+    // What a pupil might type for a task number: right ones, wrong ones, far
+    // too long ones, digits of other scripts, and odd characters.
+    QString TaskNumberText()
+    {
+        static const char16_t* const Fixed[] = {
+            u"M-20000089", u" l - 123 ", u"S-0", u"M-000000000000000000012", u"M-86400000", u"M-4294967296",
+            u"L-99999999999999999999999999", u"X-12", u"M20000089", u"", u"M-", u"M--5", u"M-12a", u"M-\u0663",
+            u"M-\u0661\u0662\u0663", u"S-\u06F4\u06F5", u"M-\uFF11\uFF12\uFF13", u"\uFF2D-12", u"L\u201012",
+            u"S\u221277", u"M-12\u200B", u"\U0001F600-1", u"M-\U0001D7D9", u"m-\u0967\u0968",
+        };
+        switch (Pick(4)) {
+        case 0:
+            return QString::fromUtf16(Fixed[Pick(std::size(Fixed))]);
+        case 1:
+            return FormatTaskNumber({int(Pick(3)), Pick(MaxTaskSeed + 1)});
+        case 2: {
+            QString digits(int(50 + Pick(3000)), u'7');
+            return QStringLiteral("M-") + digits;
+        }
+        default:
+            return OddText(int(1 + Pick(40)));
+        }
+    }
+
+    // Letters of many scripts, marks that join, direction marks, controls,
+    // a lone surrogate.
+    QString OddText(int length)
+    {
+        static const char16_t Pieces[] = {u'A', u'z', u'\u00C5', u'\u00F8', u'\u0301', u'\u05D0', u'\u0645',
+                                          u'\u200F', u'\u202E', u'\u200D', u'\u4E2D', u'\uFF10', u'\u0663',
+                                          u'\t', u'\n', u' ', u'\0', char16_t(0xD800), u'&', u'<', u'%'};
+        QString text;
+        for (int i = 0; i < length; ++i)
+            text.append(QChar(Pieces[Pick(std::size(Pieces))]));
+        if (Chance(4))
+            text.append(QString::fromUtf16(u"\U0001F469\u200D\U0001F52C"));
+        return text;
+    }
+
+    QString NameText()
+    {
+        static const char16_t* const Fixed[] = {u"\u00C5se", u"", u"   ", u"Ann  Bo", u"\u0645\u0631\u064A\u0645",
+                                                u"Zo\u00EB \u674E", u"<b>fed</b> &amp; %1"};
+        switch (Pick(3)) {
+        case 0:
+            return QString::fromUtf16(Fixed[Pick(std::size(Fixed))]);
+        case 1:
+            return QString(int(100 + Pick(5000)), QChar(u'\u00D8'));
+        default:
+            return OddText(int(1 + Pick(60)));
+        }
+    }
+
+    void AnswerInput(QInputDialog* dialog)
+    {
+        FQuestion = dialog->labelText();
+        const bool number = FQuestion.contains(QStringLiteral("nummer"));
+        const QString text = number ? TaskNumberText() : NameText();
+        const bool accept = !Chance(5);
+        Log(QStringLiteral("  %1 \"%2\"").arg(accept ? QStringLiteral("types") : QStringLiteral("cancels"),
+                                             text.left(40)));
+        if (accept) {
+            dialog->setTextValue(text);
+            dialog->accept();
+        } else if (Chance(2)) {
+            dialog->reject();
+        } else {
+            Key(dialog, Qt::Key_Escape);
+        }
+        FAnswers.push_back({QStringLiteral("QInputDialog"), accept, text});
+        Check(!dialog->isVisible(), QStringLiteral("text dialog \"%1\" stayed open").arg(FQuestion));
+    }
+
+    // A file in the temporary folder, now and then the name the game
+    // suggests (in the private home's Documents), or a cancel. A file that
+    // is there already brings Qt's overwrite question.
+    void AnswerFile(QFileDialog* dialog)
+    {
+        FQuestion = dialog->windowTitle();
+        const std::uint32_t way = Pick(8);
+        QString file;
+        if (way == 0) {
+            Log(QStringLiteral("  cancels the file dialog"));
+            dialog->reject();
+        } else {
+            if (way > 1) {
+                file = gHome->Out(QStringLiteral("print-%1.pdf").arg(Chance(10) ? 0 : ++FFilesSaved));
+                dialog->selectFile(file);
+            }
+            Log(QStringLiteral("  saves as %1").arg(file.isEmpty() ? QStringLiteral("(suggested)") : file));
+            static_cast<QDialog*>(dialog)->accept(); // QFileDialog's own, which checks the name
+            if (dialog->isVisible()) // the overwrite was declined
+                dialog->reject();
+        }
+        const bool accepted = dialog->result() == QDialog::Accepted;
+        const QString chosen = accepted && !dialog->selectedFiles().isEmpty() ? dialog->selectedFiles().constFirst() : QString();
+        Check(!accepted || file.isEmpty() || chosen == file,
+              QStringLiteral("the file dialog chose %1 for %2").arg(chosen, file));
+        FAnswers.push_back({QStringLiteral("QFileDialog"), accepted, chosen});
+    }
+
+    void AnswerWorksheet(TfmOpgaveark* dialog)
+    {
+        FQuestion = dialog->windowTitle();
+        dialog->cbSvaerhed->setCurrentIndex(int(Pick(uint(dialog->cbSvaerhed->count()))));
+        dialog->seAntal->setValue(int(Pick(14)));
+        const bool accept = !Chance(4);
+        Log(QStringLiteral("  worksheet %1 x %2: %3")
+                .arg(dialog->cbSvaerhed->currentIndex())
+                .arg(dialog->seAntal->value())
+                .arg(accept ? QStringLiteral("print") : QStringLiteral("cancel")));
+        if (accept)
+            dialog->accept();
+        else
+            Key(dialog, Qt::Key_Escape);
+        FAnswers.push_back({QStringLiteral("TfmOpgaveark"), accept, QString()});
+        Check(!dialog->isVisible(), QStringLiteral("worksheet dialog stayed open"));
     }
 
     // --- popups: an open menu or drop-down list takes the next input ------
@@ -417,7 +614,14 @@ class TestMonkey : public QObject {
         ++FStats.Popups;
         QPointer<QWidget> p(popup);
         const std::uint32_t way = Pick(4);
-        if (auto* menu = qobject_cast<QMenu*>(popup)) {
+        if (qobject_cast<TMagnifier*>(popup)) {
+            Log(QStringLiteral("magnifier: way %1").arg(way));
+            if (way < 2)
+                Key(popup, Qt::Key_Escape);
+            else
+                Click(popup, {int(Pick(uint(popup->width()))), int(Pick(uint(popup->height())))});
+            Check(!p || !p->isVisible(), QStringLiteral("magnifier stayed open"));
+        } else if (auto* menu = qobject_cast<QMenu*>(popup)) {
             Log(QStringLiteral("popup %1: way %2").arg(NameOf(menu)).arg(way));
             QList<QAction*> items;
             for (QAction* a : menu->actions())
@@ -820,7 +1024,7 @@ class TestMonkey : public QObject {
         if (FFailed)
             return;
         if (!Check(FAnswered == answered + 1 && FQuestion == QStringLiteral("Luk?"),
-                   QStringLiteral("close asked \"%1\" %2 times").arg(FQuestion).arg(FAnswered - answered)))
+                   QStringLiteral("close asked \"%1\" %2 times").arg(FQuestion, QString::number(FAnswered - answered))))
             return;
         const bool yes = FAnswer == TAnswer::Yes;
         if (yes && W->Busy())
@@ -843,6 +1047,261 @@ class TestMonkey : public QObject {
             Check(W->FLampLit && !W->LightTimer->isActive(), QStringLiteral("blinking did not end lit"));
     }
 
+    // --- the additions ------------------------------------------------------
+
+    TClassroom* Classroom() const { return W->findChild<TClassroom*>(QStringLiteral("Classroom")); }
+
+    QWidget* Focused() const
+    {
+        QWidget* focus = QApplication::focusWidget();
+        return focus ? focus : W.get();
+    }
+
+    // Every key of keyboard play, sent where the keyboard sends it: to the
+    // focused widget (often a slot, a picture button or a selector), now and
+    // then to the window itself.
+    void KeyboardPlay()
+    {
+        static constexpr QKeyCombination Keys[] = {
+            Qt::Key_F5, Qt::CTRL | Qt::Key_R, Qt::Key_F1, Qt::CTRL | Qt::Key_P, Qt::CTRL | Qt::Key_C,
+            Qt::CTRL | Qt::Key_1, Qt::CTRL | Qt::Key_2, Qt::CTRL | Qt::Key_3, Qt::CTRL | Qt::Key_T,
+            Qt::CTRL | Qt::Key_Delete, Qt::CTRL | Qt::Key_Q, Qt::ALT | Qt::Key_F4, Qt::Key_1, Qt::Key_2,
+            Qt::Key_3, Qt::Key_4, Qt::Key_5, Qt::KeypadModifier | Qt::Key_3, Qt::KeypadModifier | Qt::Key_5,
+            Qt::Key_F6, Qt::Key_F9, Qt::CTRL | Qt::Key_O, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Backtab,
+            Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_Space, Qt::Key_Space,
+            Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape,
+        };
+        const QKeyCombination key = Keys[Pick(std::size(Keys))];
+        QWidget* target = Chance(5) ? W.get() : Focused();
+        Log(QStringLiteral("keyboard %1 to %2").arg(QKeySequence(key).toString(), NameOf(target)));
+        Key(target, key.key(), key.keyboardModifiers());
+    }
+
+    void FastRun()
+    {
+        auto* hare = W->findChild<QToolButton*>(QStringLiteral("bbHurtig"));
+        if (!Check(hare, QStringLiteral("no fast-run button")))
+            return;
+        const bool was = hare->isChecked();
+        const bool byKey = Chance(2);
+        QWidget* target = byKey ? Focused() : hare;
+        const bool inGame = target->window() == W.get();
+        Log(QStringLiteral("fast run by %1").arg(byKey ? QStringLiteral("F6 to ") + NameOf(target) : QStringLiteral("the hare")));
+        if (byKey)
+            Key(target, Qt::Key_F6);
+        else
+            Click(hare);
+        // In another window (help, statistics) the key does nothing, for now.
+        if (!Active() || !inGame)
+            return;
+        Check(hare->isChecked() != was && DelayFactor() == (hare->isChecked() ? 0.25 : 1.0),
+              QStringLiteral("fast run: was %1, now %2, factor %3").arg(was).arg(hare->isChecked()).arg(DelayFactor()));
+    }
+
+    // Ctrl+O or the button, a number typed in: its task, or a message and
+    // the task left as it was.
+    void FetchTask()
+    {
+        auto* button = W->findChild<QToolButton*>(QStringLiteral("bbHentOpgave"));
+        const bool busy = W->Busy();
+        const QPointer<TPlateBox> box = W->FTaskBox;
+        const auto numberBefore = W->FTaskNumber;
+        FAnswers.clear();
+        const bool byKey = Chance(2) || !button;
+        Log(QStringLiteral("fetch a task by %1").arg(byKey ? QStringLiteral("Ctrl+O") : QStringLiteral("the button")));
+        if (byKey)
+            Key(W.get(), Qt::Key_O, Qt::ControlModifier);
+        else
+            Click(button);
+        if (!Active() || busy) // silent while busy, for now
+            return;
+        if (!Check(!FAnswers.empty() && FAnswers.front().Kind == QStringLiteral("QInputDialog"),
+                   QStringLiteral("\"Hent opgave\" asked nothing")))
+            return;
+        const TAnswered typed = FAnswers.front();
+        TTaskNumber number;
+        const bool valid = typed.Accepted && ParseTaskNumber(typed.Given, number) == npOk;
+        if (valid) {
+            Check(FAnswers.size() == 1 && W->FTask && W->FTaskBox && !box && W->FTaskNumber == number,
+                  QStringLiteral("\"%1\" did not give its task").arg(typed.Given.left(40)));
+            Check(FloorEmpty() && !W->FProducedPlate, QStringLiteral("a fetched task kept the floor or the plate"));
+            return;
+        }
+        Check(FAnswers.size() == (typed.Accepted ? 2u : 1u),
+              QStringLiteral("\"%1\": %2 dialogs").arg(typed.Given.left(40), QString::number(FAnswers.size())));
+        Check(W->FTaskBox == box.data() && W->FTaskNumber == numberBefore,
+              QStringLiteral("\"%1\" changed the task").arg(typed.Given.left(40)));
+    }
+
+    void CheckName(const TAnswered& typed)
+    {
+        if (!typed.Accepted || typed.Kind != QStringLiteral("QInputDialog"))
+            return;
+        const QString name = typed.Given.simplified();
+        Check(name.startsWith(W->FPlayerName) && (W->FPlayerName == name || W->FPlayerName.size() >= 39),
+              QStringLiteral("the name typed is not the player's"));
+        if (TfmStatistik* window = Classroom()->Window())
+            Check(window->lbNavn->text() == (W->FPlayerName.isEmpty() ? QStringLiteral("(intet navn)") : W->FPlayerName),
+                  QStringLiteral("the statistics window shows another name"));
+    }
+
+    void Statistics()
+    {
+        FAnswers.clear();
+        const bool byKey = Chance(2);
+        QWidget* target = Focused();
+        const bool inGame = target->window() == W.get();
+        Log(QStringLiteral("statistics by %1").arg(byKey ? QStringLiteral("F9 to ") + NameOf(target) : QStringLiteral("the menu")));
+        if (byKey)
+            Key(target, Qt::Key_F9);
+        else
+            Classroom()->Statistik1->trigger();
+        if (!Active())
+            return;
+        if (!FAnswers.empty())
+            CheckName(FAnswers.front());
+        TfmStatistik* window = Classroom()->Window();
+        if (byKey && !inGame)
+            return; // F9 in another window does nothing, for now
+        Check(window && window->isVisible(), QStringLiteral("no statistics window"));
+    }
+
+    // A PDF written where the file dialog said.
+    void CheckPrinted(const QString& what)
+    {
+        const auto saved = std::find_if(FAnswers.begin(), FAnswers.end(),
+                                        [](const TAnswered& a) { return a.Kind == QStringLiteral("QFileDialog"); });
+        if (saved == FAnswers.end() || !saved->Accepted)
+            return;
+        QFile file(saved->Given);
+        Check(file.open(QIODevice::ReadOnly) && file.read(5) == "%PDF-",
+              QStringLiteral("%1 not printed to %2").arg(what, saved->Given));
+        Check(saved->Given.startsWith(gHome->Dir.path()), QStringLiteral("%1 printed outside: %2").arg(what, saved->Given));
+    }
+
+    void StatisticsButton()
+    {
+        TfmStatistik* window = Classroom()->Window();
+        if (!window || !window->isVisible())
+            return Statistics();
+        // Whatever the name, the window and its buttons fit on the screen.
+        if (const QScreen* screen = window->screen())
+            Check(window->frameGeometry().width() <= screen->availableGeometry().width(),
+                  QStringLiteral("the statistics window is %1 pixels wide").arg(window->frameGeometry().width()));
+        QPushButton* const buttons[] = {window->bbUdskriv, window->bbKopier, window->bbSkiftNavn,
+                                        window->bbOpgaveark, window->bbLuk};
+        QPushButton* button = buttons[Pick(std::size(buttons))];
+        FAnswers.clear();
+        QGuiApplication::clipboard()->clear();
+        Log(QStringLiteral("statistics: %1").arg(button->text()));
+        const QPointer<TfmStatistik> guard(window);
+        Click(button);
+        if (!Active() || !guard)
+            return;
+        if (button == window->bbUdskriv) {
+            CheckPrinted(QStringLiteral("the statistics"));
+        } else if (button == window->bbKopier) {
+            const QString text = QGuiApplication::clipboard()->text();
+            Check(!text.isEmpty() && text.contains(W->FPlayerName), QStringLiteral("the statistics copied no text"));
+        } else if (button == window->bbSkiftNavn) {
+            if (Check(!FAnswers.empty(), QStringLiteral("no name asked")))
+                CheckName(FAnswers.front());
+        } else if (button == window->bbOpgaveark) {
+            CheckPrinted(QStringLiteral("the worksheet"));
+        } else {
+            Check(!window->isVisible(), QStringLiteral("the statistics window stayed open"));
+        }
+    }
+
+    // "Udskriv opgaveark" from the task's context menu.
+    void Worksheet()
+    {
+        if (!W->FTaskBox)
+            return Difficulty();
+        const QPoint at(int(Pick(80)), int(Pick(81)));
+        Log(QStringLiteral("worksheet from the task's menu"));
+        RightClick(W->FTaskBox, at);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!Active() || !Check(menu == W->pmUdskrivOpgave, QStringLiteral("no menu on the task")))
+            return;
+        const QList<QAction*> items = menu->actions();
+        const auto item = std::find_if(items.begin(), items.end(), [](QAction* a) {
+            return a->objectName() == QStringLiteral("Opgaveark1");
+        });
+        if (!Check(item != items.end(), QStringLiteral("no worksheet item")))
+            return;
+        FAnswers.clear();
+        Click(menu, menu->actionGeometry(*item).center());
+        if (!Active())
+            return;
+        Check(!FAnswers.empty() && FAnswers.front().Kind == QStringLiteral("TfmOpgaveark"),
+              QStringLiteral("the worksheet item asked nothing"));
+        CheckPrinted(QStringLiteral("the worksheet"));
+    }
+
+    void Magnify()
+    {
+        std::vector<TPlateBox*> boxes;
+        for (TPlateBox* box : {W->FTaskBox, W->FPlateBox})
+            if (box)
+                boxes.push_back(box);
+        if (boxes.empty())
+            return Difficulty();
+        TPlateBox* box = boxes[Pick(uint(boxes.size()))];
+        // A plate still on its way is not shown.
+        const bool tool = W->SelectedTool() != nullptr || W->Busy();
+        Log(QStringLiteral("magnify from %1%2").arg(NameOf(box), tool ? QStringLiteral(" (a tool chosen)") : QString()));
+        Click(box, {int(Pick(80)), int(Pick(81))});
+        if (!Active() || tool)
+            return;
+        auto* shown = qobject_cast<TMagnifier*>(QApplication::activePopupWidget());
+        Check(shown && shown->isVisible(), QStringLiteral("no magnifier"));
+    }
+
+    // After a run: a slot's step picture, by its tool tip and by keyboard
+    // focus.
+    void StepPicture()
+    {
+        const std::size_t i = Pick(8);
+        THitArea* slot = W->spContainer[i];
+        Log(QStringLiteral("step picture of slot %1").arg(i + 1));
+        if (Chance(2)) {
+            QHelpEvent help(QEvent::ToolTip, QPoint(20, 20), slot->mapToGlobal(QPoint(20, 20)));
+            QApplication::sendEvent(slot, &help);
+            return;
+        }
+        slot->setFocus(Qt::TabFocusReason);
+        if (!Active() || W->Busy() || !W->FPlateBox || !slot->hasFocus() || W->FMachines[i]->FMachine.Kind == mcNone)
+            return;
+        auto* panel = W->findChild<QWidget*>(QStringLiteral("StepPicture"));
+        Check(panel && panel->isVisible(), QStringLiteral("no step picture on the focused slot"));
+    }
+
+    // The step pictures belong to the plate of the last run: while any slot
+    // shows one, that plate stands in its box and every machine's slot shows
+    // its step. (A change at the last slot keeps the plate but drops them.)
+    void CheckStepPictures()
+    {
+        if (W->Busy())
+            return;
+        std::array<bool, 8> shows{};
+        for (std::size_t i = 0; i < 8; ++i)
+            shows[i] = W->spContainer[i]->toolTip().contains(QStringLiteral("Pladen efter maskine"));
+        if (std::find(shows.begin(), shows.end(), true) != shows.end()) {
+            for (std::size_t i = 0; i < 8; ++i) {
+                const bool should = W->FPlateBox && W->FMachines[i]->FMachine.Kind != mcNone;
+                Check(shows[i] == should, QStringLiteral("slot %1's step picture: %2, plate and machine: %3")
+                                              .arg(i + 1)
+                                              .arg(shows[i])
+                                              .arg(should));
+            }
+        }
+        auto* panel = W->findChild<QWidget*>(QStringLiteral("StepPicture"));
+        if (panel && panel->isVisible())
+            Check(W->FPlateBox && std::find(W->spContainer.begin(), W->spContainer.end(), W->focusWidget()) != W->spContainer.end(),
+                  QStringLiteral("a step picture without a focused slot or a plate"));
+    }
+
     void Act()
     {
         ++FDepth;
@@ -859,7 +1318,10 @@ class TestMonkey : public QObject {
                 {4, &TestMonkey::RightClickSomewhere}, {8, &TestMonkey::PressKey}, {4, &TestMonkey::Difficulty},
                 {2, &TestMonkey::Sound},        {3, &TestMonkey::PrintOrCopy},   {1, &TestMonkey::PrinterSetup},
                 {2, &TestMonkey::Help},         {1, &TestMonkey::CloseHelp},     {3, &TestMonkey::CloseRequest},
-                {8, &TestMonkey::Tick},         {2, &TestMonkey::Wheel},
+                {8, &TestMonkey::Tick},         {2, &TestMonkey::Wheel},         {12, &TestMonkey::KeyboardPlay},
+                {2, &TestMonkey::FastRun},      {3, &TestMonkey::FetchTask},     {2, &TestMonkey::Statistics},
+                {3, &TestMonkey::StatisticsButton}, {2, &TestMonkey::Worksheet}, {3, &TestMonkey::Magnify},
+                {4, &TestMonkey::StepPicture},
             };
             int total = 0;
             for (const TChoice& c : Choices)
@@ -905,7 +1367,7 @@ class TestMonkey : public QObject {
 private Q_SLOTS:
     void initTestCase()
     {
-        QVERIFY(FDir.isValid());
+        QVERIFY(gHome && gHome->Dir.isValid());
         FTrace = qEnvironmentVariableIntValue("VORLEN_MONKEY_TRACE") != 0;
         qApp->installEventFilter(this);
         gPreviousHandler = qInstallMessageHandler(QuietHandler);
@@ -916,6 +1378,8 @@ private Q_SLOTS:
         FClock.OnWait = nullptr;
         qApp->removeEventFilter(this);
         qInstallMessageHandler(gPreviousHandler);
+        const QStringList outside = gHome->WrittenOutside();
+        QVERIFY2(outside.isEmpty(), qPrintable(QStringLiteral("written outside the temporary folder: ") + outside.join(u',')));
     }
 
     void monkey_data()
@@ -949,6 +1413,9 @@ private Q_SLOTS:
         NewWindow();
         for (FAction = 0; FAction < actions && !FFailed; ++FAction) {
             FRunSeen = false;
+            // Between two actions of a player the event loop runs and
+            // carries out what was closed for deletion.
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             FClock.ClearWaits();
             FSound.ClearCalls();
             Act();
@@ -978,5 +1445,17 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestMonkey)
+int main(int argc, char** argv)
+{
+    TPrivateHome home;
+    gHome = &home;
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    // Each seed is one test function: more than Qt Test's 5 minutes on a
+    // busy machine with the sanitizers.
+    if (!qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT"))
+        qputenv("QTEST_FUNCTION_TIMEOUT", "1200000");
+    TestMonkey test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "test_monkey.moc"
