@@ -110,9 +110,9 @@ private Q_SLOTS:
         w.cbSetting[2]->setFocus(Qt::TabFocusReason);
         Key(w, Qt::Key_1);
         QCOMPARE(QApplication::focusWidget(), w.cbSetting[2]);
-        QCOMPARE(Heard(w.spContainer[2]), QStringLiteral("Plads 3: drejemaskine, 135 grader"));
+        QCOMPARE(Heard(w.spContainer[2]), QStringLiteral("Plads 3: Drejemaskine, 135 grader"));
         Key(w, Qt::Key_Home);
-        QCOMPARE(Heard(w.spContainer[2]), QStringLiteral("Plads 3: drejemaskine, 45 grader"));
+        QCOMPARE(Heard(w.spContainer[2]), QStringLiteral("Plads 3: Drejemaskine, 45 grader"));
         w.spContainer[3]->setFocus(Qt::TabFocusReason);
 
         // During the run the keys change nothing on the floor.
