@@ -7,6 +7,7 @@
 #include "shell/messagedialog.h"
 #include "shell/resources.h"
 
+#include <QEvent>
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
@@ -27,6 +28,11 @@ constexpr int NextTaskMs = 3500;
 constexpr int RetryMs = 500;
 // Left of the tool bar's right-hand group, a little apart from the buttons
 // before it.
+// In the tool bar's left-hand group, after the places of the fast run and
+// the tip; while the tool bar still has its first, narrower layout (until
+// the window's first activation) the copy button stands there, and the
+// button waits right of the close button.
+constexpr int TrinLeft = 280;
 constexpr int GapBefore = 8;
 
 QString MachinesText(int n)
@@ -36,20 +42,33 @@ QString MachinesText(int n)
 
 } // namespace
 
+bool TLadder::eventFilter(QObject* watched, QEvent* event)
+{
+    // The copy button is the last of the tool bar to move when the window grows.
+    if (event->type() == QEvent::Move && watched == FCopy)
+        Place();
+    return false;
+}
+
+void TLadder::Place()
+{
+    if (FCopy->x() >= TrinLeft + bbTrin->width() + 16)
+        bbTrin->move(TrinLeft, bbTrin->y());
+    else
+        bbTrin->move(FForm.bbAfslut->geometry().right() + 1 + GapBefore, bbTrin->y());
+}
+
 TLadder::TLadder(TfmBraet& form, QObject* parent) : QObject(parent), FForm(form)
 {
     setObjectName(QStringLiteral("Ladder"));
 
     bbTrin = new QToolButton(form.paTool);
     bbTrin->setObjectName(QStringLiteral("bbTrin"));
-    // After the buttons of the tool bar's left-hand group, whichever
-    // additions put theirs there before.
-    int left = 0;
-    for (QToolButton* b : form.paTool->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly))
-        if (b != bbTrin && b->x() < form.bbCopy->x())
-            left = std::max(left, b->geometry().right() + 1);
     // Wider than the others by the arrow that opens the menu of steps.
-    bbTrin->setGeometry(left + GapBefore, 2, 50, 36);
+    bbTrin->setGeometry(TrinLeft, 2, 50, 36);
+    FCopy = form.bbCopy;
+    FCopy->installEventFilter(this);
+    Place();
     bbTrin->setCheckable(true);
     bbTrin->setToolTip(QStringLiteral("Trin for trin (F7, vælg trin: Shift+F7)"));
     bbTrin->setAccessibleName(QStringLiteral("Trin for trin"));

@@ -7,6 +7,7 @@
 #include "model/task_number.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
 
 #include <array>
@@ -48,7 +49,12 @@ Q_SIGNALS:
     // On, off, or another step.
     void Changed();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void Place();
+    QPointer<QToolButton> FCopy;
     bool MayReplaceTask();
     void GiveTask();
     void Leave();

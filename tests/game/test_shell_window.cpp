@@ -80,6 +80,12 @@ private Q_SLOTS:
         const QSize outer = w.frameGeometry().size();
         QVERIFY(outer.width() >= 800 && outer.height() >= 600);
         QVERIFY(w.width() >= 792 && w.height() >= 573);
+        // Every button of the tool bar, the additions' too, has a place of its own.
+        const QList<QToolButton*> bar = w.paTool->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly);
+        for (const QToolButton* a : bar)
+            for (const QToolButton* b : bar)
+                QVERIFY2(a == b || !a->geometry().intersects(b->geometry()),
+                         qPrintable(a->objectName() + u' ' + b->objectName()));
         QCOMPARE(w.minimumSize(), w.maximumSize());
         QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(w.windowFlags() & Qt::WindowMinimizeButtonHint);
