@@ -432,6 +432,15 @@ class TestMonkey : public QObject {
                 QPointer<QWidget> dialog(widget);
                 QTimer::singleShot(0, this, [this, dialog] { Answer(dialog); });
             }
+            // A tool button's own menu runs a loop of its own inside the
+            // click that opened it: it is answered there, like a dialog.
+            if (qobject_cast<QMenu*>(widget) && qobject_cast<QToolButton*>(widget->parentWidget())) {
+                QPointer<QWidget> menu(widget);
+                QTimer::singleShot(0, this, [this, menu] {
+                    if (menu && menu->isVisible())
+                        HandlePopup(menu);
+                });
+            }
         }
         return false;
     }
