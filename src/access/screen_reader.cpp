@@ -10,52 +10,7 @@
 #include "model/task_number.h"
 
 #include <QAccessible>
-#include <QAccessibleWidget>
 #include <QToolButton>
-
-namespace {
-
-QAccessibleInterface* StatusAccessible(const QString& className, QObject* object)
-{
-    if (className == QLatin1String("TVerdictStatus") && object && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::AlertMessage);
-    return nullptr;
-}
-
-} // namespace
-
-TVerdictStatus::TVerdictStatus(QWidget* parent) : QWidget(parent)
-{
-    static const bool installed = [] {
-        QAccessible::installFactory(StatusAccessible);
-        return true;
-    }();
-    Q_UNUSED(installed);
-    setObjectName(QStringLiteral("VerdictStatus"));
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setFocusPolicy(Qt::NoFocus);
-    hide();
-}
-
-void TVerdictStatus::Say(const QString& text)
-{
-    // Gone and back with the new words: a screen reader announces an alert
-    // that appears, and the name change tells it the words.
-    hide();
-    setAccessibleName(text);
-    show();
-    lower();
-    QAccessibleEvent changed(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&changed);
-}
-
-void TVerdictStatus::Clear()
-{
-    if (isHidden() && accessibleName().isEmpty())
-        return;
-    hide();
-    setAccessibleName(QString());
-}
 
 TScreenReader::TScreenReader(TfmBraet& window) : QObject(&window), FWindow(window)
 {

@@ -4,6 +4,8 @@
 // lights.
 #pragma once
 
+#include "shell/alert_status.h"
+
 #include <QObject>
 #include <QWidget>
 
@@ -13,12 +15,10 @@ class TfmBraet;
 // name becomes "Forkert" or "Rigtigt" with the rating of the line (the
 // banner's words) and it appears anew (an alert), which
 // makes a screen reader say it at once.
-class TVerdictStatus : public QWidget {
+class TVerdictStatus : public TAlertStatus {
     Q_OBJECT
 public:
-    explicit TVerdictStatus(QWidget* parent);
-    void Say(const QString& text);
-    void Clear();
+    explicit TVerdictStatus(QWidget* parent) : TAlertStatus(parent, QStringLiteral("VerdictStatus")) {}
 };
 
 class TScreenReader : public QObject {

@@ -8,19 +8,11 @@
 #include "shell/resources.h"
 
 #include <QAccessible>
-#include <QAccessibleWidget>
 #include <QFrame>
 #include <QShortcut>
 #include <QToolButton>
 
 namespace {
-
-QAccessibleInterface* TipAccessible(const QString& className, QObject* object)
-{
-    if (className == QLatin1String("TTipStatus") && object && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::AlertMessage);
-    return nullptr;
-}
 
 // Beside the fast run's hare, as its partner in helping the pupil; while the
 // tool bar still has its first, narrower layout that place is the copy
@@ -28,35 +20,6 @@ QAccessibleInterface* TipAccessible(const QString& className, QObject* object)
 constexpr int TipLeft = 236;
 
 } // namespace
-
-TTipStatus::TTipStatus(QWidget* parent) : QWidget(parent)
-{
-    static const bool installed = [] {
-        QAccessible::installFactory(TipAccessible);
-        return true;
-    }();
-    Q_UNUSED(installed);
-    setObjectName(QStringLiteral("TipStatus"));
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setFocusPolicy(Qt::NoFocus);
-    hide();
-}
-
-void TTipStatus::Say(const QString& text)
-{
-    hide();
-    setAccessibleName(text);
-    show();
-    lower();
-    QAccessibleEvent changed(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&changed);
-}
-
-void TTipStatus::Clear()
-{
-    hide();
-    setAccessibleName(QString());
-}
 
 TTips::TTips(TfmBraet& window, TVerdictBanner& banner) : QObject(&window), FWindow(window), FBanner(banner)
 {

@@ -5,6 +5,8 @@
 // verdict banner and a screen reader hears it; nothing is placed on the floor.
 #pragma once
 
+#include "shell/alert_status.h"
+
 #include <QObject>
 #include <QStringList>
 #include <QThreadPool>
@@ -16,12 +18,10 @@ class TVerdictBanner;
 
 // Heard, never seen: an alert that appears anew with each tip, which makes a
 // screen reader say it at once.
-class TTipStatus : public QWidget {
+class TTipStatus : public TAlertStatus {
     Q_OBJECT
 public:
-    explicit TTipStatus(QWidget* parent);
-    void Say(const QString& text);
-    void Clear();
+    explicit TTipStatus(QWidget* parent) : TAlertStatus(parent, QStringLiteral("TipStatus")) {}
 };
 
 class TTips : public QObject {
