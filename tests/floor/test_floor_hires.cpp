@@ -5,6 +5,7 @@
 // them, not from 1x pictures blown up to blocks of 2 x 2 pixels; moved back
 // it is the 1x game again.
 #include "floor_fixture.h"
+#include "support/two_screens.h"
 
 #include "model/draw_grid.h"
 
@@ -108,16 +109,8 @@ int main(int argc, char** argv)
 {
     // Two screens side by side, the second of twice the pixel density.
     QTemporaryDir dir;
-    const QString config = dir.filePath(QStringLiteral("screens.json"));
-    {
-        QFile file(config);
-        if (!file.open(QIODevice::WriteOnly))
-            return 1;
-        file.write(R"({"screens": [
-            {"name": "one", "x": 0, "y": 0, "width": 1024, "height": 768, "logicalDpi": 96, "dpr": 1},
-            {"name": "two", "x": 1024, "y": 0, "width": 1024, "height": 768, "logicalDpi": 96, "dpr": 2}]})");
-    }
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.toLocal8Bit());
+    if (!UseTwoScreens(dir))
+        return 1;
     QApplication app(argc, argv);
     TFloorHiResTest test;
     return QTest::qExec(&test, argc, argv);

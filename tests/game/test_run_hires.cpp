@@ -4,6 +4,7 @@
 // plate must stand up on the floor's grid, or its box shows the floor of one
 // grid on a canvas of the other.
 #include "game/game_support.h"
+#include "support/two_screens.h"
 
 #include "app/assembly.h"
 #include "floor/picturebox.h"
@@ -71,17 +72,10 @@ void TRunHiResTest::plateStandsUpOnTheFloorsGrid()
 
 int main(int argc, char** argv)
 {
+    // Two screens side by side, the second of twice the pixel density.
     QTemporaryDir dir;
-    const QString config = dir.filePath(QStringLiteral("screens.json"));
-    {
-        QFile file(config);
-        if (!file.open(QIODevice::WriteOnly))
-            return 1;
-        file.write(R"({"screens": [
-            {"name": "one", "x": 0, "y": 0, "width": 1024, "height": 768, "logicalDpi": 96, "dpr": 1},
-            {"name": "two", "x": 1024, "y": 0, "width": 1024, "height": 768, "logicalDpi": 96, "dpr": 2}]})");
-    }
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.toLocal8Bit());
+    if (!UseTwoScreens(dir))
+        return 1;
     QApplication app(argc, argv);
     TRunHiResTest test;
     return QTest::qExec(&test, argc, argv);
