@@ -280,7 +280,7 @@ private Q_SLOTS:
         C->PrintStatistics();
 
         const QDir documents(home.filePath(QStringLiteral("Documents")));
-        for (const QString name : {QStringLiteral("Vorlen-opgaveark.pdf"), QStringLiteral("Vorlen-statistik.pdf")}) {
+        for (const QString& name : {QStringLiteral("Vorlen-opgaveark.pdf"), QStringLiteral("Vorlen-statistik.pdf")}) {
             const QString pdf = documents.filePath(name);
             QVERIFY2(QFileInfo::exists(pdf), qPrintable(name));
             QProcess info;
