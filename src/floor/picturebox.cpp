@@ -2,30 +2,68 @@
 #include "floor/picturebox.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
+
+#include <algorithm>
 
 TPictureBox::TPictureBox(QWidget* parent, const QString& objectName) : QWidget(parent)
 {
     setObjectName(objectName);
 }
 
+QImage::Format TPictureBox::CanvasFormat(const QImage& picture)
+{
+    return picture.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
+}
+
 void TPictureBox::SetPicture(const QImage& picture)
 {
-    FCanvas = picture.convertToFormat(picture.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
-                                                                : QImage::Format_RGB32);
+    if (picture.format() == CanvasFormat(picture)) {
+        FCanvas = picture; // shared until drawn on
+        FPicture = QImage();
+    } else {
+        FCanvas = QImage();
+        FPicture = picture;
+    }
     update();
 }
 
-void TPictureBox::paintEvent(QPaintEvent*)
+QImage& TPictureBox::MakeCanvas() const
 {
-    if (FCanvas.isNull())
+    if (FCanvas.isNull() && !FPicture.isNull()) {
+        FCanvas = FPicture.convertToFormat(CanvasFormat(FPicture));
+        FPicture = QImage();
+    }
+    return FCanvas;
+}
+
+void TPictureBox::paintEvent(QPaintEvent* event)
+{
+    if (FCanvas.isNull() && FPicture.isNull())
         return;
     QPainter painter(this);
     // A canvas of a finer grid than the screen (a fractional ratio) is
     // scaled down smoothly.
-    if (FCanvas.devicePixelRatio() > devicePixelRatioF() + 0.01)
+    const qreal ratio = (FCanvas.isNull() ? FPicture : FCanvas).devicePixelRatio();
+    const bool scaled = ratio > devicePixelRatioF() + 0.01;
+    if (scaled)
         painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    painter.drawImage(0, 0, FCanvas);
+    if (!FCanvas.isNull() || scaled) {
+        painter.drawImage(0, 0, Canvas());
+        return;
+    }
+    // Qt draws an 8-bit picture several times slower than a 32-bit one, so
+    // what is shown is converted band by band: the same pixels, without
+    // keeping a 32-bit copy of the whole picture.
+    constexpr int BandRows = 32;
+    const QRect shown = QRect(event->rect().topLeft() * ratio, event->rect().size() * ratio) & FPicture.rect();
+    for (int y = shown.top(); y <= shown.bottom(); y += BandRows) {
+        const QRect band(shown.left(), y, shown.width(), std::min(BandRows, shown.bottom() + 1 - y));
+        QImage part = FPicture.copy(band).convertToFormat(CanvasFormat(FPicture));
+        part.setDevicePixelRatio(ratio);
+        painter.drawImage(QPointF(band.left() / ratio, band.top() / ratio), part);
+    }
 }
 
 void TPictureBox::mousePressEvent(QMouseEvent* event)

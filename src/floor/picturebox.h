@@ -15,8 +15,8 @@ public:
 
     void SetPicture(const QImage& picture);
     // The drawing surface; call update() (or Changed()) after drawing on it.
-    QImage& Canvas() { return FCanvas; }
-    const QImage& Canvas() const { return FCanvas; }
+    QImage& Canvas() { return MakeCanvas(); }
+    const QImage& Canvas() const { return MakeCanvas(); }
     void Changed() { update(); }
 
     TMachineComp* FSlot = nullptr; // back-reference for slot pictures
@@ -32,6 +32,13 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    QImage FCanvas;
+    static QImage::Format CanvasFormat(const QImage& picture);
+    QImage& MakeCanvas() const;
+
+    // A picture in another format (the 8-bit factory) is shown as it is until
+    // something asks for the canvas: most pictures are never drawn on, and as
+    // a 32-bit canvas the factory would take four times the memory.
+    mutable QImage FPicture;
+    mutable QImage FCanvas;
     bool FPressed = false;
 };

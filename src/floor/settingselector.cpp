@@ -2,6 +2,7 @@
 #include "floor/settingselector.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QPainter>
 #include <QPointer>
 #include <QProxyStyle>
@@ -81,9 +82,6 @@ TSettingSelector::TSettingSelector(QWidget* parent, const QString& objectName) :
 {
     setObjectName(objectName);
     setEditable(false);
-    auto* style = new TDropDownStyle();
-    style->setParent(this);
-    setStyle(style);
 
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(12);
@@ -95,11 +93,40 @@ TSettingSelector::TSettingSelector(QWidget* parent, const QString& objectName) :
     pal.setColor(QPalette::WindowText, Qt::black);
     setPalette(pal);
 
-    setItemDelegate(new TSelectorDelegate(this));
-    view()->setFont(font);
-    view()->setPalette(pal);
-
     connect(this, &QComboBox::activated, this, [this](int) { Q_EMIT Chosen(this); });
+}
+
+// The list and its frame are made at the first drop-down, not with the eight
+// selectors at start-up: they are a large part of what the window costs to
+// build. The style is set then too, since setting it makes the list.
+void TSettingSelector::showPopup()
+{
+    if (!FListReady) {
+        FListReady = true;
+        // One style for all selectors: each style object of its own would
+        // be a copy of the whole application style.
+        static QPointer<TDropDownStyle> shared;
+        if (!shared) {
+            shared = new TDropDownStyle();
+            shared->setParent(qApp);
+        }
+        setStyle(shared);
+        setItemDelegate(new TSelectorDelegate(this));
+        view()->setFont(font());
+        view()->setPalette(palette());
+    }
+    QComboBox::showPopup();
+}
+
+void TSettingSelector::changeEvent(QEvent* event)
+{
+    // The combo box answers a new font by making its list to give it the
+    // font too; before the first drop-down there is no list to tell.
+    if (event->type() == QEvent::FontChange && !FListReady) {
+        QWidget::changeEvent(event);
+        return;
+    }
+    QComboBox::changeEvent(event);
 }
 
 void TSettingSelector::DrawItem(QPainter& canvas, int index, const QRect& rect, bool selected)
@@ -133,7 +160,7 @@ void TSettingSelector::paintEvent(QPaintEvent*)
     if (currentIndex() < 0)
         return;
     // The face of the focused selector shows its item as selected.
-    const bool selected = hasFocus() && !view()->isVisible();
+    const bool selected = hasFocus() && !(FListReady && view()->isVisible());
     painter.save();
     painter.setClipRect(face);
     DrawItem(painter, currentIndex(), face, selected);

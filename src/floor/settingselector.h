@@ -29,6 +29,8 @@ public:
     // The rectangle of the closed face that the handler draws into.
     QRect FaceRect() const;
 
+    void showPopup() override;
+
 Q_SIGNALS:
     // The player chose an item (mouse or keyboard); not emitted for changes
     // made by the program.
@@ -37,4 +39,8 @@ Q_SIGNALS:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    bool FListReady = false;
 };

@@ -136,7 +136,10 @@ void TestFloorSlots::selectorItems()
     floor->PlaceMachine(*floor->FMachines[2], kind);
     QCOMPARE(ItemTexts(floor->cbSetting[2]), items);
     QCOMPARE(floor->cbSetting[2]->currentIndex(), 0);
+    // The list is made at the first drop-down, with the items' height.
+    floor->cbSetting[2]->showPopup();
     QCOMPARE(floor->cbSetting[2]->view()->sizeHintForRow(0), TSettingSelector::ItemHeight);
+    floor->cbSetting[2]->hidePopup();
 }
 
 void TestFloorSlots::choosingRecords_data()
