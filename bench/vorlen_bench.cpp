@@ -16,11 +16,13 @@
 #include "floor/settingselector.h"
 #include "app/assembly.h"
 #include "game/braet.h"
+#include "model/draw_grid.h"
 #include "model/machdefs.h"
 #include "shell/about.h"
 #include "base/clock.h"
 #include "base/delay.h"
 #include "shell/fonts.h"
+#include "shell/picture_prefetch.h"
 #include "shell/resources.h"
 #include "shell/soundloader.h"
 #include "shell/splash.h"
@@ -246,6 +248,7 @@ int TracedGameStart(QApplication& app)
 {
     using R = TFirstPaintReporter;
     R::Trace("application");
+    PrefetchPictures(DeviceGrid(app.devicePixelRatio()));
     QApplication::setApplicationName(QStringLiteral("Vorlen"));
     QApplication::setApplicationDisplayName(QStringLiteral("Vorlen"));
     InstallFontSubstitutes();
@@ -272,6 +275,7 @@ int TracedGameStart(QApplication& app)
     R::Trace("splash painted");
     form->fmAbout = new TfmAbout(form.get());
     R::Trace("about box");
+    EndPicturePrefetch();
     ShowMainWindow(*form);
     R::Trace("main window shown");
     const int exitCode = QApplication::exec();

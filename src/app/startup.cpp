@@ -8,6 +8,7 @@
 #include "shell/about.h"
 #include "shell/centrewindow.h"
 #include "shell/fonts.h"
+#include "shell/picture_prefetch.h"
 #include "shell/resources.h"
 #include "shell/splash.h"
 #include "app/startup_steps.h"
@@ -68,6 +69,9 @@ int VorlenMain(int argc, char** argv)
 
 int VorlenRun(QApplication& app)
 {
+    // Decoded meanwhile: the fonts, translations and the window's build
+    // take as long as the pictures.
+    PrefetchPictures(DeviceGrid(app.devicePixelRatio()));
     QApplication::setApplicationName(QStringLiteral("Vorlen"));
     QApplication::setApplicationDisplayName(QStringLiteral("Vorlen"));
     InstallFontSubstitutes();
@@ -83,6 +87,7 @@ int VorlenRun(QApplication& app)
     }
 
     std::unique_ptr<TfmBraet> fmBraet = CreateMainWindow();
+    EndPicturePrefetch();
     ShowMainWindow(*fmBraet);
     const int exitCode = QApplication::exec();
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/resources.h"
 
+#include "shell/picture_prefetch.h"
+
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
@@ -10,6 +12,8 @@
 #include <QImageReader>
 #include <QPainter>
 #include <QPixmap>
+
+#include <algorithm>
 
 namespace {
 
@@ -101,14 +105,39 @@ QImage LoadPicture(const QString& name)
     if (name.contains(u'@'))
         UseHiResResources();
     const QString path = u":/pictures/" + name;
+    if (std::optional<QImage> early = TakePrefetchedPicture(path))
+        return *early;
     if (!QFile::exists(path))
         return QImage(); // not a picture; a reader would complain
-    QImageReader reader(path, "PNG");
-    // The pictures are PNG files. Without this Qt asks every image plug-in
-    // (SVG, JPEG, ICO, GIF), loading each into the process, before it reads
-    // the file with its own PNG reader.
-    reader.setAutoDetectImageFormat(false);
-    return reader.read();
+    return ReadPngPicture(path);
+}
+
+void PrefetchPictures(int grid)
+{
+    if (grid > 1)
+        UseHiResResources();
+    // The window shows every picture of the normal grid (each tool button
+    // keeps its 1x glyph too), and the finer version of each at 2x or 3x.
+    // The largest first: the main thread decodes what the thread has not
+    // begun when it needs it, so the factory is the one worth having ahead.
+    QFileInfoList pictures;
+    const QString suffix = u'@' + QString::number(grid) + u'x';
+    for (const QFileInfo& picture : QDir(QStringLiteral(":/pictures")).entryInfoList(QDir::Files)) {
+        if (picture.fileName().contains(u'@'))
+            continue;
+        pictures.append(picture);
+        if (grid > 1) {
+            const QFileInfo fine(picture.filePath() + suffix);
+            if (fine.isFile())
+                pictures.append(fine);
+        }
+    }
+    std::stable_sort(pictures.begin(), pictures.end(),
+                     [](const QFileInfo& a, const QFileInfo& b) { return a.size() > b.size(); });
+    QStringList paths;
+    for (const QFileInfo& picture : std::as_const(pictures))
+        paths.append(picture.filePath());
+    StartPicturePrefetch(paths);
 }
 
 QImage LoadPicture(const QString& name, int grid)

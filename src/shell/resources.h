@@ -25,6 +25,10 @@ QImage LoadPicture(const QString& name);
 // (NAME@2x, NAME@3x) with that device pixel ratio, so it covers the same
 // logical area. A picture without one comes enlarged, never missing.
 QImage LoadPicture(const QString& name, int grid);
+// Starts decoding on a second thread the pictures the window shows at
+// device grid `grid`; LoadPicture takes them from there (picture_prefetch.h
+// ends it).
+void PrefetchPictures(int grid);
 
 // A button's icon from its glyph bitmap (by the button's name, e.g. "bbLet",
 // or a BUTTONGLYPH resource name): the bottom-left pixel's colour becomes
