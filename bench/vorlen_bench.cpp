@@ -439,6 +439,7 @@ int main(int argc, char** argv)
     bool gameChild = false;
     int rounds = 9;
     bool skipRuns = false;
+    bool runsOnly = false;
     bool trace = false;
     bool scales = false;
     for (int i = 1; i < argc; ++i) {
@@ -449,6 +450,8 @@ int main(int argc, char** argv)
             rounds = std::max(5, QByteArray(argv[++i]).toInt());
         else if (arg == "--startup-only")
             skipRuns = true;
+        else if (arg == "--runs-only")
+            runsOnly = true;
         else if (arg == "--trace")
             trace = true;
         else if (arg == "--scales")
@@ -485,6 +488,13 @@ int main(int argc, char** argv)
         std::printf("scale2_rss_ratio: %.2f\n", f.Rss2 / f.Rss1);
         std::fflush(stdout);
         return f.Ms1 > 0 && f.Ms2 > 0 ? 0 : 1;
+    }
+    if (runsOnly) {
+        // The runs alone, for profilers: no other processes, no start-ups.
+        const TInProcess in = MeasureInProcess();
+        std::printf("run_cpu_percent: %.1f\n",
+                    100.0 * (in.Empty.CpuMs + in.Line.CpuMs) / (in.Empty.WallMs + in.Line.WallMs));
+        return in.Ok ? 0 : 1;
     }
     const TStartup start = MeasureStartup(rounds);
     std::printf("startup median: game_first_paint_ms %.1f, bare_first_paint_ms %.1f\n", start.GameMs, start.BareMs);

@@ -72,7 +72,9 @@ void WritePictures(const QString& out, int scale, const TFail& fail)
               Png(factory.copy(616 * scale, 222 * scale, 114 * scale, 16 * scale)), fail);
     for (const auto& l : art::kLampPictures)
         WriteFile(PicturePath(out, QLatin1String(l.name), scale), Png(art::Lamp(factory, l.green, l.lit)), fail);
-    WriteFile(PicturePath(out, QStringLiteral("Image2"), scale), Png(art::Splash()), fail);
+    // The splash, too, in 256 colours as at 1x: shown once, for a few seconds.
+    WriteFile(PicturePath(out, QStringLiteral("Image2"), scale),
+              EncodePngIndexed(Quantise(art::Splash(), TQuantiseOptions{256, -1}), 8), fail);
     WriteFile(PicturePath(out, QStringLiteral("MAINICON"), scale), Png(art::Icon(32)), fail);
     const QImage speaker = art::Loudspeaker(false, Qt::transparent);
     WriteFile(PicturePath(out, QStringLiteral("LOUDSPEAKER"), scale), Png(speaker), fail);

@@ -36,7 +36,7 @@ int InstallDanishTranslations(QCoreApplication& app)
 
 void FormCreate(TfmBraet& form)
 {
-    ShowSplash(form.Image2->Canvas());
+    ShowSplash(form.Image2->Shown());
     // Paint the splash now: the event loop only starts after the about box.
     QCoreApplication::processEvents();
 }

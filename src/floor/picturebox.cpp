@@ -40,12 +40,12 @@ QImage& TPictureBox::MakeCanvas() const
 
 void TPictureBox::paintEvent(QPaintEvent* event)
 {
-    if (FCanvas.isNull() && FPicture.isNull())
+    if (Shown().isNull())
         return;
     QPainter painter(this);
     // A canvas of a finer grid than the screen (a fractional ratio) is
     // scaled down smoothly.
-    const qreal ratio = (FCanvas.isNull() ? FPicture : FCanvas).devicePixelRatio();
+    const qreal ratio = Shown().devicePixelRatio();
     const bool scaled = ratio > devicePixelRatioF() + 0.01;
     if (scaled)
         painter.setRenderHint(QPainter::SmoothPixmapTransform, true);

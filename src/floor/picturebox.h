@@ -18,6 +18,8 @@ public:
     QImage& Canvas() { return MakeCanvas(); }
     const QImage& Canvas() const { return MakeCanvas(); }
     void Changed() { update(); }
+    // The picture as shown, without making a canvas of it.
+    const QImage& Shown() const { return FCanvas.isNull() ? FPicture : FCanvas; }
 
     TMachineComp* FSlot = nullptr; // back-reference for slot pictures
 

@@ -33,7 +33,9 @@ QImage Disabled(const QImage& normal, int offset = 1)
     const QImage source = normal.convertToFormat(QImage::Format_ARGB32);
     const int w = source.width();
     const int h = source.height();
-    QImage out(source.size(), QImage::Format_ARGB32);
+    // Every pixel is opaque or clear, so it is premultiplied as it stands,
+    // the format a pixmap takes without converting.
+    QImage out(source.size(), QImage::Format_ARGB32_Premultiplied);
     out.fill(Qt::transparent);
     const QRgb highlight = qRgb(255, 255, 255);
     const QRgb shadow = qRgb(128, 128, 128);
@@ -161,18 +163,21 @@ QIcon LoadGlyph(const QString& name, int grid)
     if (grid <= 1 || icon.isNull())
         return icon;
     // Drawn with a transparent background: no key colour to take out.
-    const QImage fine = LoadPicture(name + u'@' + QString::number(grid) + u'x')
-                            .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QImage fine = LoadPicture(name + u'@' + QString::number(grid) + u'x')
+                      .convertToFormat(QImage::Format_ARGB32_Premultiplied);
     if (fine.isNull())
         return icon;
+    fine.setDevicePixelRatio(grid);
+    // Handed over to the pixmaps without copies: at 2x and 3x the glyphs
+    // are among the largest pictures of the start.
     const int count = GlyphCount(name);
     const int w = fine.width() / count;
-    QImage normal = fine.copy(0, 0, w, fine.height());
+    QImage normal = count >= 2 ? fine.copy(0, 0, w, fine.height()) : fine;
     QImage disabled = count >= 2 ? fine.copy(w, 0, w, fine.height()) : Disabled(normal, grid);
-    normal.setDevicePixelRatio(grid);
     disabled.setDevicePixelRatio(grid);
-    icon.addPixmap(QPixmap::fromImage(normal), QIcon::Normal);
-    icon.addPixmap(QPixmap::fromImage(disabled), QIcon::Disabled);
+    fine = QImage();
+    icon.addPixmap(QPixmap::fromImage(std::move(normal)), QIcon::Normal);
+    icon.addPixmap(QPixmap::fromImage(std::move(disabled)), QIcon::Disabled);
     return icon;
 }
 
