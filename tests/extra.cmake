@@ -16,3 +16,8 @@ if(NOT VORLEN_SANITIZE)
            COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/package/check_package.sh ${CMAKE_BINARY_DIR})
   set_tests_properties(package_contents PROPERTIES TIMEOUT 300)
 endif()
+
+# The same test file started on a screen of device pixel ratio 2.
+add_test(NAME game_test_run_hires_fine_first COMMAND game_test_run_hires --fine-screen-first)
+set_tests_properties(game_test_run_hires_fine_first PROPERTIES
+  ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;ASAN_OPTIONS=detect_leaks=1" TIMEOUT 300)

@@ -15,6 +15,7 @@
 #include "model/generator.h"
 #include "base/clock.h"
 #include "shell/messagedialog.h"
+#include "model/draw_grid.h"
 #include "shell/resources.h"
 
 #include <QAction>
@@ -107,7 +108,7 @@ TClassroom::TClassroom(TfmBraet& form) : QObject(&form), FForm(form), FStart(Cur
     bbHentOpgave->setToolTip(QStringLiteral("Hent opgave (Ctrl+O)"));
     bbHentOpgave->setAccessibleName(QStringLiteral("Hent opgave"));
     bbHentOpgave->setFocusPolicy(Qt::NoFocus);
-    const QIcon icon = LoadGlyph(QStringLiteral("bbHentOpgave"));
+    const QIcon icon = LoadGlyph(QStringLiteral("bbHentOpgave"), DeviceGrid(bbHentOpgave->devicePixelRatioF()));
     bbHentOpgave->setIcon(icon);
     if (!icon.availableSizes().isEmpty())
         bbHentOpgave->setIconSize(icon.availableSizes().first());

@@ -5,6 +5,7 @@
 #include "game/braet.h"
 #include "model/line_advice.h"
 #include "model/solver.h"
+#include "model/draw_grid.h"
 #include "shell/resources.h"
 
 #include <QAccessible>
@@ -32,7 +33,7 @@ TTips::TTips(TfmBraet& window, TVerdictBanner& banner) : QObject(&window), FWind
     bbTip->setAccessibleName(QStringLiteral("Tip"));
     bbTip->setFocusPolicy(Qt::NoFocus);
     bbTip->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    const QIcon icon = LoadGlyph(QStringLiteral("bbTip"));
+    const QIcon icon = LoadGlyph(QStringLiteral("bbTip"), DeviceGrid(bbTip->devicePixelRatioF()));
     bbTip->setIcon(icon);
     if (!icon.availableSizes().isEmpty())
         bbTip->setIconSize(icon.availableSizes().first());

@@ -13,10 +13,15 @@
 #include "support/testclock.h"
 
 #include <QFile>
+#include <QToolButton>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QWindow>
 #include <QtTest>
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
 
 using namespace gametest;
 
@@ -70,15 +75,49 @@ void TRunHiResTest::plateStandsUpOnTheFloorsGrid()
     QCOMPARE(GridOf(w.FPlateBox->Canvas()), 2);
 }
 
+// Started on the finer screen: every button of the tool bar, the additions'
+// too, shows its glyph of the finer grid, not the normal one enlarged.
+class TStartHiResTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void toolBarGlyphsOfTheFinerGrid()
+    {
+        QCOMPARE(QGuiApplication::primaryScreen()->devicePixelRatio(), 2.0);
+        TRecordingSound sound;
+        const std::unique_ptr<TfmBraet> game = AssembleGame(&sound);
+        const QList<QToolButton*> buttons = game->paTool->findChildren<QToolButton*>();
+        QVERIFY(buttons.size() >= 13);
+        for (const QToolButton* button : buttons) {
+            const QPixmap shown = button->icon().pixmap(button->iconSize(), 2.0);
+            QVERIFY2(shown.size() == button->iconSize() * 2 && qFuzzyCompare(shown.devicePixelRatio(), 2.0),
+                     qPrintable(button->objectName()));
+            QVERIFY2(button->icon().availableSizes().contains(button->iconSize() * 2),
+                     qPrintable(button->objectName() + u": no glyph of the finer grid"_qs));
+        }
+    }
+};
+
 int main(int argc, char** argv)
 {
-    // Two screens side by side, the second of twice the pixel density.
+    // Two screens side by side, the second of twice the pixel density; with
+    // --fine-screen-first the finer one is the primary screen.
+    std::vector<char*> args(argv, argv + argc);
+    const auto fine = std::find_if(args.begin(), args.end(),
+                                   [](const char* a) { return std::strcmp(a, "--fine-screen-first") == 0; });
+    const bool fineFirst = fine != args.end();
+    if (fineFirst)
+        args.erase(fine);
+    int count = int(args.size());
     QTemporaryDir dir;
-    if (!UseTwoScreens(dir))
+    if (!UseTwoScreens(dir, fineFirst))
         return 1;
-    QApplication app(argc, argv);
+    QApplication app(count, args.data());
+    if (fineFirst) {
+        TStartHiResTest test;
+        return QTest::qExec(&test, count, args.data());
+    }
     TRunHiResTest test;
-    return QTest::qExec(&test, argc, argv);
+    return QTest::qExec(&test, count, args.data());
 }
 
 #include "test_run_hires.moc"
