@@ -54,15 +54,43 @@ void TPictureBox::paintEvent(QPaintEvent* event)
         return;
     }
     // Qt draws an 8-bit picture several times slower than a 32-bit one, so
-    // what is shown is converted band by band: the same pixels, without
-    // keeping a 32-bit copy of the whole picture.
-    constexpr int BandRows = 32;
+    // what is shown is converted band by band into a small 32-bit strip: the
+    // same pixels, without keeping a 32-bit copy of the whole picture.
+    constexpr int BandRows = 16;
     const QRect shown = QRect(event->rect().topLeft() * ratio, event->rect().size() * ratio) & FPicture.rect();
+    if (shown.isEmpty())
+        return;
+    const QImage::Format format = CanvasFormat(FPicture);
+    const bool indexed = FPicture.format() == QImage::Format_Indexed8;
+    if (indexed && (FBand.format() != format || FBand.width() < shown.width()))
+        FBand = QImage(shown.width(), BandRows, format);
+    FBand.setDevicePixelRatio(ratio);
+    QRgb table[256] = {};
+    if (indexed) {
+        // As Qt converts: entries past the table are 0.
+        const QList<QRgb> colours = FPicture.colorTable();
+        for (qsizetype i = 0; i < std::min<qsizetype>(colours.size(), 256); ++i)
+            table[i] = format == QImage::Format_RGB32 ? 0xff000000 | colours[i] : qPremultiply(colours[i]);
+        if (format == QImage::Format_RGB32)
+            for (qsizetype i = colours.size(); i < 256; ++i)
+                table[i] = 0xff000000;
+    }
     for (int y = shown.top(); y <= shown.bottom(); y += BandRows) {
         const QRect band(shown.left(), y, shown.width(), std::min(BandRows, shown.bottom() + 1 - y));
-        QImage part = FPicture.copy(band).convertToFormat(CanvasFormat(FPicture));
-        part.setDevicePixelRatio(ratio);
-        painter.drawImage(QPointF(band.left() / ratio, band.top() / ratio), part);
+        const QPointF at(band.left() / ratio, band.top() / ratio);
+        if (!indexed) {
+            QImage part = FPicture.copy(band).convertToFormat(format);
+            part.setDevicePixelRatio(ratio);
+            painter.drawImage(at, part);
+            continue;
+        }
+        for (int row = 0; row < band.height(); ++row) {
+            const uchar* from = FPicture.constScanLine(y + row) + band.left();
+            auto* to = reinterpret_cast<QRgb*>(FBand.scanLine(row));
+            for (int x = 0; x < band.width(); ++x)
+                to[x] = table[from[x]];
+        }
+        painter.drawImage(at, FBand, QRect(0, 0, band.width(), band.height()));
     }
 }
 

@@ -42,5 +42,6 @@ private:
     // a 32-bit canvas the factory would take four times the memory.
     mutable QImage FPicture;
     mutable QImage FCanvas;
+    QImage FBand; // a strip of the shown picture in 32 bits, for painting
     bool FPressed = false;
 };

@@ -68,6 +68,12 @@ void TFloorHiResTest::followsTheScreensRatio()
     floor->FPlateBox->Repaint();
     const QImage oneX = LoadPicture(QStringLiteral("ImageVorlen")).convertToFormat(QImage::Format_RGB32);
     QCOMPARE(floor->ImageVorlen->grab().toImage().convertToFormat(QImage::Format_RGB32), oneX);
+    // A part repainted alone, as under the moving plate, shows the same pixels.
+    const QRect part(37, 29, 101, 45);
+    QImage exposed(floor->ImageVorlen->size(), QImage::Format_RGB32);
+    exposed.fill(Qt::black);
+    floor->ImageVorlen->render(&exposed, part.topLeft(), QRegion(part));
+    QCOMPARE(exposed.copy(part), oneX.copy(part));
     const QImage machineOneX = floor->imContainer[0]->grab().toImage();
     const QImage plateOneX = floor->FPlateBox->Canvas();
     QCOMPARE(plateOneX.size(), QSize(80, 81));
@@ -77,6 +83,8 @@ void TFloorHiResTest::followsTheScreensRatio()
     MoveTo(*floor, screens[1]);
     const QImage factory = floor->ImageVorlen->grab().toImage();
     QCOMPARE(factory.size(), QSize(1584, 1066));
+    QCOMPARE(factory.convertToFormat(QImage::Format_RGB32),
+             LoadPicture(QStringLiteral("ImageVorlen"), 2).convertToFormat(QImage::Format_RGB32));
     QVERIFY2(FineEdgeShare(factory) > 0.5, qPrintable(QString::number(FineEdgeShare(factory))));
     for (int i = 0; i < 3; ++i) {
         TPictureBox* machine = floor->imContainer[std::size_t(i)];
