@@ -14,6 +14,7 @@
 #include <QPixmap>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -27,29 +28,41 @@ int GlyphCount(const QString& name)
 // white highlight one pixel down and right.
 QImage Disabled(const QImage& normal, int offset = 1)
 {
-    // Line by line on 32-bit pixels: made for every tool button at start-up,
-    // where pixel() and setPixel() per pixel cost more than the rest of the
-    // button together.
-    const QImage source = normal.convertToFormat(QImage::Format_ARGB32);
+    // Line by line on 32-bit pixels, each judged once: made for every tool
+    // button at start-up, where pixel() and setPixel() per pixel cost more
+    // than the rest of the button together.
+    const bool premultiplied = normal.format() == QImage::Format_ARGB32_Premultiplied;
+    const QImage source =
+        premultiplied || normal.format() == QImage::Format_ARGB32 ? normal : normal.convertToFormat(QImage::Format_ARGB32);
     const int w = source.width();
     const int h = source.height();
+    std::vector<uchar> shape(std::size_t(w) * std::size_t(h));
+    for (int y = 0; y < h; ++y) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(source.constScanLine(y));
+        for (int x = 0; x < w; ++x) {
+            QRgb c = line[x];
+            if (qAlpha(c) < 128)
+                continue;
+            // Straight colours, in integers: the same on every processor.
+            if (premultiplied && qAlpha(c) != 255)
+                c = qUnpremultiply(c);
+            shape[std::size_t(y) * std::size_t(w) + std::size_t(x)] = qGray(c) < 208;
+        }
+    }
     // Every pixel is opaque or clear, so it is premultiplied as it stands,
     // the format a pixmap takes without converting.
     QImage out(source.size(), QImage::Format_ARGB32_Premultiplied);
     out.fill(Qt::transparent);
     const QRgb highlight = qRgb(255, 255, 255);
     const QRgb shadow = qRgb(128, 128, 128);
-    auto inShape = [](QRgb c) { return qAlpha(c) >= 128 && qGray(c) < 208; };
     for (int y = 0; y < h; ++y) {
-        const QRgb* line = reinterpret_cast<const QRgb*>(source.constScanLine(y));
-        const QRgb* above = y - offset >= 0 && y - offset < h
-                                ? reinterpret_cast<const QRgb*>(source.constScanLine(y - offset))
-                                : nullptr;
+        const uchar* line = shape.data() + std::size_t(y) * std::size_t(w);
+        const uchar* above = y - offset >= 0 && y - offset < h ? line - std::size_t(offset) * std::size_t(w) : nullptr;
         QRgb* target = reinterpret_cast<QRgb*>(out.scanLine(y));
         for (int x = 0; x < w; ++x) {
-            if (inShape(line[x]))
+            if (line[x])
                 target[x] = shadow;
-            else if (above && x - offset >= 0 && x - offset < w && inShape(above[x - offset]))
+            else if (above && x - offset >= 0 && x - offset < w && above[x - offset])
                 target[x] = highlight;
         }
     }
