@@ -4,12 +4,14 @@
 // animations that play in the same time with the same frames.
 #include "model/draw_grid.h"
 #include "shell/gifplayer.h"
+#include "shell/picture_prefetch.h"
 #include "shell/resources.h"
 #include "support/testclock.h"
 
 #include <QCryptographicHash>
 #include <QDirIterator>
 #include <QFile>
+#include <QMap>
 #include <QTest>
 
 class THiResAssetsTest : public QObject {
@@ -19,6 +21,7 @@ private Q_SLOTS:
     void animationsKeepTheirFramesAndTiming();
     void oneXResourcesUnchanged();
     void fractionalRatiosUseTheNextLargerGrid();
+    void prefetchedPicturesAreThePictures();
 };
 
 namespace {
@@ -119,6 +122,38 @@ void THiResAssetsTest::fractionalRatiosUseTheNextLargerGrid()
     QCOMPARE(DeviceGrid(2.5), 3);
     QCOMPARE(DeviceGrid(3.0), 3);
     QCOMPARE(DeviceGrid(4.0), 3); // no larger version: the largest, scaled
+}
+
+// The second thread decodes the window's pictures while the window is built.
+// Whatever state a picture is in when it is asked for (decoded, being
+// decoded, not begun), it is the same picture, handed out once; ending the
+// prefetch with pictures left over is clean.
+void THiResAssetsTest::prefetchedPicturesAreThePictures()
+{
+    for (int grid : {1, 2}) {
+        QMap<QString, QImage> expected;
+        for (const QString& name : Names(QStringLiteral(":/pictures"))) {
+            expected[name] = LoadPicture(name);
+            if (grid > 1)
+                expected[name + u"@2x"] = LoadPicture(name + u"@2x");
+        }
+        PrefetchPictures(grid);
+        // The last first: those the thread comes to last are decoded here.
+        const QStringList names = expected.keys();
+        for (auto name = names.crbegin(); name != names.crend(); ++name) {
+            const QImage picture = LoadPicture(*name);
+            QVERIFY2(!picture.isNull(), qPrintable(*name));
+            QCOMPARE(picture, expected[*name]);
+        }
+        // Taken once: the next time it is read again.
+        QVERIFY(!TakePrefetchedPicture(QStringLiteral(":/pictures/ImageVorlen")));
+        QCOMPARE(LoadPicture(QStringLiteral("ImageVorlen")), expected[QStringLiteral("ImageVorlen")]);
+        EndPicturePrefetch();
+    }
+    PrefetchPictures(2);
+    QCOMPARE(LoadPicture(QStringLiteral("bbLet@2x")), LoadPicture(QStringLiteral("bbLet@2x")));
+    EndPicturePrefetch(); // with the rest still on the thread or waiting
+    QVERIFY(!TakePrefetchedPicture(QStringLiteral(":/pictures/ImageVorlen@2x")));
 }
 
 QTEST_MAIN(THiResAssetsTest)
