@@ -84,10 +84,13 @@ void TPictureBox::paintEvent(QPaintEvent* event)
             painter.drawImage(at, part);
             continue;
         }
-        for (int row = 0; row < band.height(); ++row) {
+        // Bounds in locals: the pixels written could alias a QRect's ints.
+        const int width = band.width();
+        const int rows = band.height();
+        for (int row = 0; row < rows; ++row) {
             const uchar* from = FPicture.constScanLine(y + row) + band.left();
             auto* to = reinterpret_cast<QRgb*>(FBand.scanLine(row));
-            for (int x = 0; x < band.width(); ++x)
+            for (int x = 0; x < width; ++x)
                 to[x] = table[from[x]];
         }
         painter.drawImage(at, FBand, QRect(0, 0, band.width(), band.height()));
