@@ -15,7 +15,6 @@
 #include "model/generator.h"
 #include "base/clock.h"
 #include "shell/messagedialog.h"
-#include "model/draw_grid.h"
 #include "shell/resources.h"
 
 #include <QAction>
@@ -108,10 +107,7 @@ TClassroom::TClassroom(TfmBraet& form) : QObject(&form), FForm(form), FStart(Cur
     bbHentOpgave->setToolTip(QStringLiteral("Hent opgave (Ctrl+O)"));
     bbHentOpgave->setAccessibleName(QStringLiteral("Hent opgave"));
     bbHentOpgave->setFocusPolicy(Qt::NoFocus);
-    const QIcon icon = LoadGlyph(QStringLiteral("bbHentOpgave"), DeviceGrid(bbHentOpgave->devicePixelRatioF()));
-    bbHentOpgave->setIcon(icon);
-    if (!icon.availableSizes().isEmpty())
-        bbHentOpgave->setIconSize(icon.availableSizes().first());
+    SetGlyph(bbHentOpgave, QStringLiteral("bbHentOpgave"));
     bbHentOpgave->show();
     connect(bbHentOpgave, &QToolButton::clicked, this, [this] { bbHentOpgaveClick(); });
 

@@ -5,7 +5,6 @@
 #include "model/ladder_tasks.h"
 #include "model/generator.h"
 #include "shell/messagedialog.h"
-#include "model/draw_grid.h"
 #include "shell/resources.h"
 
 #include <QEvent>
@@ -74,10 +73,7 @@ TLadder::TLadder(TfmBraet& form, QObject* parent) : QObject(parent), FForm(form)
     bbTrin->setToolTip(QStringLiteral("Trin for trin (F7, vælg trin: Shift+F7)"));
     bbTrin->setAccessibleName(QStringLiteral("Trin for trin"));
     bbTrin->setFocusPolicy(Qt::NoFocus);
-    const QIcon icon = LoadGlyph(QStringLiteral("bbTrin"), DeviceGrid(bbTrin->devicePixelRatioF()));
-    bbTrin->setIcon(icon);
-    if (!icon.availableSizes().isEmpty())
-        bbTrin->setIconSize(icon.availableSizes().first());
+    SetGlyph(bbTrin, QStringLiteral("bbTrin"));
 
     pmTrin = new QMenu(bbTrin);
     pmTrin->setObjectName(QStringLiteral("pmTrin"));

@@ -3,7 +3,6 @@
 
 #include "game/braet.h"
 #include "base/delay.h"
-#include "model/draw_grid.h"
 #include "shell/resources.h"
 
 #include <QFrame>
@@ -23,10 +22,7 @@ TFastRun::TFastRun(TfmBraet& window) : QObject(&window)
     bbHurtig->setAccessibleName(QStringLiteral("Hurtig kørsel"));
     bbHurtig->setFocusPolicy(Qt::NoFocus);
     bbHurtig->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    const QIcon icon = LoadGlyph(QStringLiteral("bbHurtig"), DeviceGrid(bbHurtig->devicePixelRatioF()));
-    bbHurtig->setIcon(icon);
-    if (!icon.availableSizes().isEmpty())
-        bbHurtig->setIconSize(icon.availableSizes().first());
+    SetGlyph(bbHurtig, QStringLiteral("bbHurtig"));
     bbHurtig->show();
 
     // Takes effect from the next wait, also in the middle of a run.

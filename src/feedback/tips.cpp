@@ -5,7 +5,6 @@
 #include "game/braet.h"
 #include "model/line_advice.h"
 #include "model/solver.h"
-#include "model/draw_grid.h"
 #include "shell/resources.h"
 
 #include <QAccessible>
@@ -33,10 +32,7 @@ TTips::TTips(TfmBraet& window, TVerdictBanner& banner) : QObject(&window), FWind
     bbTip->setAccessibleName(QStringLiteral("Tip"));
     bbTip->setFocusPolicy(Qt::NoFocus);
     bbTip->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    const QIcon icon = LoadGlyph(QStringLiteral("bbTip"), DeviceGrid(bbTip->devicePixelRatioF()));
-    bbTip->setIcon(icon);
-    if (!icon.availableSizes().isEmpty())
-        bbTip->setIconSize(icon.availableSizes().first());
+    SetGlyph(bbTip, QStringLiteral("bbTip"));
     bbTip->show();
     connect(bbTip, &QToolButton::clicked, this, &TTips::bbTipClick);
     auto* key = new QShortcut(QKeySequence(Qt::Key_F8), &window);

@@ -37,11 +37,7 @@ QToolButton* MakeButton(QWidget* parent, const QString& name, const QRect& geome
     button->setAccessibleName(hint);
     button->setFocusPolicy(focus);
     button->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    const QIcon icon = LoadGlyph(name, DeviceGrid(parent->devicePixelRatioF()));
-    button->setIcon(icon);
-    const QList<QSize> sizes = icon.availableSizes();
-    if (!sizes.isEmpty())
-        button->setIconSize(sizes.first());
+    SetGlyph(button, name);
     return button;
 }
 

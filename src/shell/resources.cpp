@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/resources.h"
 
+#include "model/draw_grid.h"
 #include "shell/picture_prefetch.h"
 
+#include <QAbstractButton>
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
@@ -223,4 +225,13 @@ QIcon GlyphIcon(const QImage& glyph, int numGlyphs)
     icon.addPixmap(QPixmap::fromImage(normal), QIcon::Normal);
     icon.addPixmap(QPixmap::fromImage(disabled), QIcon::Disabled);
     return icon;
+}
+
+void SetGlyph(QAbstractButton* button, const QString& name)
+{
+    const QIcon icon = LoadGlyph(name, DeviceGrid(button->devicePixelRatioF()));
+    button->setIcon(icon);
+    const QList<QSize> sizes = icon.availableSizes();
+    if (!sizes.isEmpty())
+        button->setIconSize(sizes.first());
 }

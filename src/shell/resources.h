@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QString>
 
+class QAbstractButton;
+
 // The named resource ("GIF"/"DREJER45", "WAVE"/"OKLYD", "BUTTONGLYPH"/
 // "LOUDSPEAKER", ...) as read-only bytes; empty when there is no such resource.
 QByteArray LoadResource(const QString& type, const QString& name);
@@ -38,3 +40,6 @@ QIcon LoadGlyph(const QString& name);
 // With the glyph's high-resolution version for `grid` added when above 1.
 QIcon LoadGlyph(const QString& name, int grid);
 QIcon GlyphIcon(const QImage& glyph, int numGlyphs);
+// Gives a button the glyph of that name on the grid of its screen, at the
+// glyph's own size: every tool-bar button, the additions' too.
+void SetGlyph(QAbstractButton* button, const QString& name);
