@@ -15,35 +15,41 @@
 #include <QShortcut>
 #include <QToolButton>
 
-TKeys::TKeys(TfmBraet& window) : QObject(&window), FWindow(window)
+TKeys::TKeys(TfmBraet& window) : QObject(&window), FWindow(window), FSeam(window)
 {
     FMark = new TFocusMark(&window);
-    TfmBraet* w = &window;
-    const auto click = [](QToolButton* button) { return [button] { button->click(); }; };
+    const auto click = [this](TBraetButton b) {
+        QToolButton* button = FSeam.Button(b);
+        return [button] { button->click(); };
+    };
+    const auto trigger = [this](TBraetAction a) {
+        QAction* action = FSeam.Action(a);
+        return [action] { action->trigger(); };
+    };
 
-    AddShortcut(QKeySequence(Qt::Key_F5), click(w->bbKoerPlade));
-    AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), click(w->bbKoerPlade));
-    AddShortcut(QKeySequence(Qt::Key_F1), [w] { w->Vejledning1->trigger(); });
+    AddShortcut(QKeySequence(Qt::Key_F5), click(btKoerPlade));
+    AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), click(btKoerPlade));
+    AddShortcut(QKeySequence(Qt::Key_F1), trigger(acVejledning));
     // As the task menu's items: they do nothing without a task.
-    AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), [w] { w->Udskriv1->trigger(); });
-    AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_C), [w] { w->Kopiertilklippebordet1->trigger(); });
-    AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_1), click(w->bbLet));
-    AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_2), click(w->bbMiddel));
-    AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_3), click(w->bbSvaer));
-    AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), click(w->bbOverfoerPlade));
-    AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete), click(w->bbNulstilOpgave));
+    AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), trigger(acUdskriv));
+    AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_C), trigger(acKopier));
+    AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_1), click(btLet));
+    AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_2), click(btMiddel));
+    AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_3), click(btSvaer));
+    AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_T), click(btOverfoerPlade));
+    AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete), click(btNulstilOpgave));
     // A close request like any other: it asks "Luk?". Without a window
     // manager Alt+F4 reaches the program itself.
-    AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), click(w->bbAfslut));
-    AddShortcut(QKeySequence(Qt::ALT | Qt::Key_F4), click(w->bbAfslut));
+    AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), click(btAfslut));
+    AddShortcut(QKeySequence(Qt::ALT | Qt::Key_F4), click(btAfslut));
     for (int n = 1; n <= 5; ++n) {
         const auto digit = Qt::Key(Qt::Key_0 + n);
         AddShortcut(QKeySequence(digit), [this, n] { ChooseTool(n); });
         AddShortcut(QKeySequence(QKeyCombination(Qt::KeypadModifier, digit)), [this, n] { ChooseTool(n); });
     }
 
-    for (THitArea* slot : w->spContainer)
-        slot->installEventFilter(this);
+    for (int i = 0; i < 8; ++i)
+        FSeam.SlotArea(i)->installEventFilter(this);
     window.installEventFilter(this);
     qApp->installEventFilter(this);
     NameKeysInToolTips();
@@ -123,50 +129,50 @@ bool TKeys::WindowKey(QObject* receiver, QKeyEvent& key)
 
 void TKeys::NameKeysInToolTips()
 {
-    TfmBraet& w = FWindow;
-    const std::pair<QToolButton*, const char*> keys[] = {
-        {w.bbLet, "Ctrl+1"},       {w.bbMiddel, "Ctrl+2"},          {w.bbSvaer, "Ctrl+3"},
-        {w.bbCopy, "Ctrl+C"},      {w.bbPrint, "Ctrl+P"},           {w.bbHelp, "F1: Vejledning"},
-        {w.bbAfslut, "Ctrl+Q"},    {w.bbKoerPlade, "F5"},           {w.bbNulstilOpgave, "Ctrl+Delete"},
-        {w.bbOverfoerPlade, "Ctrl+T"}, {w.sbHuller, "1"},           {w.sbDrejer, "2"},
-        {w.sbStriber, "3"},        {w.sbTraek, "4"},                {w.sbSkub, "5"},
+    const std::pair<TBraetButton, const char*> keys[] = {
+        {btLet, "Ctrl+1"},       {btMiddel, "Ctrl+2"},          {btSvaer, "Ctrl+3"},
+        {btCopy, "Ctrl+C"},      {btPrint, "Ctrl+P"},           {btHelp, "F1: Vejledning"},
+        {btAfslut, "Ctrl+Q"},    {btKoerPlade, "F5"},           {btNulstilOpgave, "Ctrl+Delete"},
+        {btOverfoerPlade, "Ctrl+T"}, {btHuller, "1"},           {btDrejer, "2"},
+        {btStriber, "3"},        {btTraek, "4"},                {btSkub, "5"},
     };
-    for (const auto& [button, key] : keys)
+    for (const auto& [id, key] : keys) {
+        QToolButton* button = FSeam.Button(id);
         button->setToolTip(button->toolTip() + QStringLiteral(" (") + QString::fromLatin1(key) + QLatin1Char(')'));
-    for (TSettingSelector* selector : w.cbSetting)
-        selector->setToolTip(QStringLiteral("Vælg med pil op og ned eller ved at skrive, f.eks. 9 for 90º.\n"
-                                            "Her vælger tasterne 1-5 ikke værktøj."));
+    }
+    for (int i = 0; i < 8; ++i)
+        FSeam.Selector(i)->setToolTip(QStringLiteral("Vælg med pil op og ned eller ved at skrive, f.eks. 9 for 90º.\n"
+                                                     "Her vælger tasterne 1-5 ikke værktøj."));
 }
 
 // The Tab order and the focus mark's targets; run again when the window is
 // shown, so that controls added after start-up are included.
 void TKeys::Refresh()
 {
-    BuildTabOrder(FWindow);
-    for (QWidget* w : PictureOrder(FWindow)) {
+    BuildTabOrder(FSeam);
+    for (QWidget* w : PictureOrder(FSeam)) {
         if (qobject_cast<QToolButton*>(w))
             FMark->AddTarget(w);
     }
-    for (std::size_t i = 0; i < FWindow.spContainer.size(); ++i) {
-        FMark->AddTarget(FWindow.spContainer[i], FWindow.cbSetting[i]);
+    for (int i = 0; i < 8; ++i) {
+        FMark->AddTarget(FSeam.SlotArea(i), FSeam.Selector(i));
         // An empty slot's selector shows no item, so without the mark its
         // focus could not be seen.
-        FMark->AddTarget(FWindow.cbSetting[i]);
+        FMark->AddTarget(FSeam.Selector(i));
     }
 }
 
 void TKeys::ChooseTool(int number)
 {
-    QToolButton* const tools[] = {FWindow.sbHuller, FWindow.sbDrejer, FWindow.sbStriber, FWindow.sbTraek,
-                                  FWindow.sbSkub};
+    const TBraetButton tools[] = {btHuller, btDrejer, btStriber, btTraek, btSkub};
     if (number < 1 || number > 5)
         return;
-    tools[number - 1]->click();
+    FSeam.Button(tools[number - 1])->click();
     // The window's focus child counts even while the window is not active.
-    for (std::size_t i = 0; i < FWindow.spContainer.size(); ++i)
-        if (FWindow.focusWidget() == FWindow.spContainer[i])
-            FLastSlot = int(i);
-    THitArea* slot = FWindow.spContainer[std::size_t(FLastSlot)];
+    for (int i = 0; i < 8; ++i)
+        if (FWindow.focusWidget() == FSeam.SlotArea(i))
+            FLastSlot = i;
+    THitArea* slot = FSeam.SlotArea(FLastSlot);
     if (slot->isVisible())
         slot->setFocus(Qt::ShortcutFocusReason);
 }
@@ -181,17 +187,17 @@ bool TKeys::eventFilter(QObject* watched, QEvent* event)
             // The window starts with the first control of the tool bar, where
             // Tab would begin.
             if (!FWindow.focusWidget())
-                PictureOrder(FWindow).first()->setFocus(Qt::OtherFocusReason);
+                PictureOrder(FSeam).first()->setFocus(Qt::OtherFocusReason);
         }
         return false;
     }
-    for (std::size_t i = 0; i < FWindow.spContainer.size(); ++i) {
-        if (watched != FWindow.spContainer[i])
+    for (int i = 0; i < 8; ++i) {
+        if (watched != FSeam.SlotArea(i))
             continue;
         if (event->type() == QEvent::FocusIn)
-            FLastSlot = int(i);
+            FLastSlot = i;
         else if (event->type() == QEvent::KeyPress)
-            return SlotKey(int(i), *static_cast<QKeyEvent*>(event));
+            return SlotKey(i, *static_cast<QKeyEvent*>(event));
         return false;
     }
     return false;
@@ -202,7 +208,7 @@ bool TKeys::SlotKey(int index, QKeyEvent& key)
     const Qt::KeyboardModifiers mods = key.modifiers() & ~Qt::KeypadModifier;
     if (mods != Qt::NoModifier)
         return false;
-    THitArea* const slot = FWindow.spContainer[std::size_t(index)];
+    THitArea* const slot = FSeam.SlotArea(index);
     switch (key.key()) {
     case Qt::Key_Space:
     case Qt::Key_Return:
@@ -215,14 +221,14 @@ bool TKeys::SlotKey(int index, QKeyEvent& key)
     case Qt::Key_Left:
     case Qt::Key_Right: {
         const int next = index + (key.key() == Qt::Key_Left ? -1 : 1);
-        if (next >= 0 && next < int(FWindow.spContainer.size()))
-            FWindow.spContainer[std::size_t(next)]->setFocus(Qt::TabFocusReason);
+        if (THitArea* neighbour = FSeam.SlotArea(next))
+            neighbour->setFocus(Qt::TabFocusReason);
         return true;
     }
     case Qt::Key_Up:
     case Qt::Key_Down:
         // The selector's own keys, as if it had the focus.
-        QCoreApplication::sendEvent(FWindow.cbSetting[std::size_t(index)], &key);
+        QCoreApplication::sendEvent(FSeam.Selector(index), &key);
         return true;
     default:
         return false;

@@ -6,6 +6,8 @@
 // of the run and the slide hold for the keys as well.
 #pragma once
 
+#include "game/seam.h"
+
 #include <QKeyCombination>
 #include <QObject>
 
@@ -39,6 +41,7 @@ private:
     bool WindowKey(QObject* receiver, QKeyEvent& key);
     bool SlotKey(int index, QKeyEvent& key);
     TfmBraet& FWindow;
+    TBraetSeam FSeam;
     TFocusMark* FMark = nullptr;
     int FLastSlot = 0;
     std::vector<std::pair<QKeyCombination, std::function<void()>>> FShortcuts;

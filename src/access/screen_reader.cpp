@@ -5,7 +5,6 @@
 #include "floor/platebox.h"
 #include "access/slot_names.h"
 #include "game/braet.h"
-#include "model/line_advice.h"
 #include "model/plate_words.h"
 #include "model/task_number.h"
 
@@ -24,15 +23,12 @@ TScreenReader::TScreenReader(TfmBraet& window) : QObject(&window), FWindow(windo
     connect(&window, &TfmBraet::RunFinished, this, &TScreenReader::PlateChanged);
     connect(&window, &TBraetFloor::PlateCleared, this, &TScreenReader::PlateChanged);
     connect(&window, &TfmBraet::VerdictShown, this, [this](TVerdict verdict) {
-        if (verdict != vdRight || !FWindow.FTask) {
+        if (verdict != vdRight || !FWindow.Task()) {
             FStatus->Say(verdict == vdRight ? QStringLiteral("Rigtigt") : QStringLiteral("Forkert"));
             return;
         }
         // The same rating as the banner shows.
-        std::vector<TMachineRec> line;
-        for (const auto& slot : FWindow.FMachines)
-            line.push_back(slot->FMachine);
-        const QString sentence = RateRightLine(line, *FWindow.FTask).Sentence;
+        const QString sentence = FWindow.LastRun().Rating.Sentence;
         FStatus->Say(sentence.isEmpty() ? QStringLiteral("Rigtigt") : QStringLiteral("Rigtigt. ") + sentence);
     });
     connect(&window, &TBraetFloor::PlateCleared, FStatus, &TVerdictStatus::Clear);
@@ -46,24 +42,24 @@ TScreenReader::TScreenReader(TfmBraet& window) : QObject(&window), FWindow(windo
 // keyboard reaches.
 void TScreenReader::TaskChanged()
 {
-    const QString words = FWindow.FTask ? PlateWords(*FWindow.FTask) : QStringLiteral("Ingen opgave.");
-    if (FWindow.FTaskBox) {
+    const QString words = FWindow.Task() ? PlateWords(*FWindow.Task()) : QStringLiteral("Ingen opgave.");
+    if (TPlateBox* box = FWindow.TaskBox()) {
         // The number too, so that a pupil can tell the teacher which task it is.
-        FWindow.FTaskBox->setAccessibleName(FWindow.FTaskNumber ? QStringLiteral("Opgave ") + TaskName(FWindow.FTaskNumber)
-                                                                 : QStringLiteral("Opgaven"));
-        FWindow.FTaskBox->setAccessibleDescription(words);
+        const auto number = FWindow.TaskNumber();
+        box->setAccessibleName(number ? QStringLiteral("Opgave ") + TaskName(number) : QStringLiteral("Opgaven"));
+        box->setAccessibleDescription(words);
     }
-    FWindow.bbNulstilOpgave->setAccessibleDescription(QStringLiteral("Opgaven: ") + words);
+    FWindow.Button(btNulstilOpgave)->setAccessibleDescription(QStringLiteral("Opgaven: ") + words);
 }
 
 void TScreenReader::PlateChanged()
 {
     // During the run the plate is still being made: only the finished one counts.
-    const bool finished = FWindow.FProducedPlate && FWindow.FPlateBox && !FWindow.FRunning;
-    const QString words = finished ? PlateWords(*FWindow.FProducedPlate) : QStringLiteral("Ingen plade.");
+    const TOpgave* finished = FWindow.FinishedPlate();
+    const QString words = finished ? PlateWords(*finished) : QStringLiteral("Ingen plade.");
     if (finished) {
-        FWindow.FPlateBox->setAccessibleName(QStringLiteral("Den færdige plade"));
-        FWindow.FPlateBox->setAccessibleDescription(words);
+        FWindow.PlateBox()->setAccessibleName(QStringLiteral("Den færdige plade"));
+        FWindow.PlateBox()->setAccessibleDescription(words);
     }
-    FWindow.bbOverfoerPlade->setAccessibleDescription(QStringLiteral("Den færdige plade: ") + words);
+    FWindow.Button(btOverfoerPlade)->setAccessibleDescription(QStringLiteral("Den færdige plade: ") + words);
 }

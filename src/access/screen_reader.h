@@ -4,6 +4,7 @@
 // lights.
 #pragma once
 
+#include "game/seam.h"
 #include "shell/alert_status.h"
 
 #include <QObject>
@@ -30,6 +31,6 @@ public:
 private:
     void TaskChanged();
     void PlateChanged();
-    TfmBraet& FWindow;
+    TBraetSeam FWindow;
     TVerdictStatus* FStatus = nullptr;
 };

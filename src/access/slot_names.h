@@ -5,16 +5,16 @@
 // left alone.
 #pragma once
 
-#include <QObject>
+#include "game/seam.h"
 
-class TBraetFloor;
+#include <QObject>
 
 class TSlotNames : public QObject {
     Q_OBJECT
 public:
-    explicit TSlotNames(TBraetFloor& floor);
+    explicit TSlotNames(TfmBraet& window);
     void Update();
 
 private:
-    TBraetFloor& FFloor;
+    TBraetSeam FSeam;
 };

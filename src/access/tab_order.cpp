@@ -1,35 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "access/tab_order.h"
 
-#include "floor/braet_floor.h"
 #include "floor/hitarea.h"
 #include "floor/settingselector.h"
+#include "game/seam.h"
 
-#include <QFrame>
 #include <QToolButton>
 
-#include <algorithm>
-
-QList<QWidget*> PictureOrder(const TBraetFloor& floor)
+QList<QWidget*> PictureOrder(const TBraetSeam& window)
 {
     QList<QWidget*> order;
-    if (!floor.paTool)
-        return order;
-    QList<QToolButton*> bar = floor.paTool->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly);
-    std::stable_sort(bar.begin(), bar.end(), [](const QWidget* a, const QWidget* b) { return a->x() < b->x(); });
-    for (QToolButton* b : bar)
+    for (QToolButton* b : window.ToolBarButtons())
         order << b;
-    order << floor.sbHuller << floor.sbDrejer << floor.sbStriber << floor.sbTraek << floor.sbSkub;
+    for (TBraetButton b : {btHuller, btDrejer, btStriber, btTraek, btSkub})
+        order << window.Button(b);
     // The run and task buttons keep their old place before the selectors.
-    order << floor.bbKoerPlade << floor.bbNulstilOpgave << floor.bbOverfoerPlade;
-    for (std::size_t i = 0; i < floor.spContainer.size(); ++i)
-        order << floor.spContainer[i] << floor.cbSetting[i];
+    for (TBraetButton b : {btKoerPlade, btNulstilOpgave, btOverfoerPlade})
+        order << window.Button(b);
+    for (int i = 0; i < 8; ++i)
+        order << window.SlotArea(i) << window.Selector(i);
     return order;
 }
 
-void BuildTabOrder(TBraetFloor& floor)
+void BuildTabOrder(const TBraetSeam& window)
 {
-    const QList<QWidget*> order = PictureOrder(floor);
+    const QList<QWidget*> order = PictureOrder(window);
     for (QWidget* w : order)
         if (!(w->focusPolicy() & Qt::TabFocus))
             w->setFocusPolicy(Qt::FocusPolicy(w->focusPolicy() | Qt::TabFocus));

@@ -21,7 +21,6 @@
 #include <QClipboard>
 #include <QDate>
 #include <QFileInfo>
-#include <QFrame>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QLabel>
@@ -35,18 +34,10 @@
 
 namespace {
 
-constexpr QRect HentOpgavePlace(140, 2, 36, 36);
-// On the floor slab under the task place's sign, centred under the task.
-constexpr int LabelCentreX = 626 + 40;
+constexpr int HentOpgaveLeft = 140;
+// On the floor slab under the task place's sign.
 constexpr int LabelTop = 265;
 constexpr int MaxNameLength = 40;
-
-// The machines on the floor: what the pupil used for the plate just made.
-int UsedMachines(const TfmBraet& form)
-{
-    return int(std::count_if(form.FMachines.begin(), form.FMachines.end(),
-                             [](const auto& slot) { return slot->FMachine.Kind != mcNone; }));
-}
 
 void Report(const QString& text)
 {
@@ -97,18 +88,12 @@ void PlaceBeside(QWidget& window, const QWidget& form)
 
 } // namespace
 
-TClassroom::TClassroom(TfmBraet& form) : QObject(&form), FForm(form), FStart(CurrentClock().Tick())
+TClassroom::TClassroom(TfmBraet& form) : QObject(&form), FForm(form), FSeam(form), FStart(CurrentClock().Tick())
 {
     setObjectName(QStringLiteral("Classroom"));
 
-    bbHentOpgave = new QToolButton(form.paTool);
-    bbHentOpgave->setObjectName(QStringLiteral("bbHentOpgave"));
-    bbHentOpgave->setGeometry(HentOpgavePlace);
+    bbHentOpgave = FSeam.AddToolButton(QStringLiteral("bbHentOpgave"), QStringLiteral("Hent opgave"), HentOpgaveLeft);
     bbHentOpgave->setToolTip(QStringLiteral("Hent opgave (Ctrl+O)"));
-    bbHentOpgave->setAccessibleName(QStringLiteral("Hent opgave"));
-    bbHentOpgave->setFocusPolicy(Qt::NoFocus);
-    SetGlyph(bbHentOpgave, QStringLiteral("bbHentOpgave"));
-    bbHentOpgave->show();
     connect(bbHentOpgave, &QToolButton::clicked, this, [this] { bbHentOpgaveClick(); });
 
 
@@ -122,7 +107,7 @@ TClassroom::TClassroom(TfmBraet& form) : QObject(&form), FForm(form), FStart(Cur
     form.addAction(hent);
     connect(hent, &QAction::triggered, this, [this] { bbHentOpgaveClick(); });
 
-    Statistik1 = form.Popup->addAction(QStringLiteral("Statistik"));
+    Statistik1 = FSeam.HelpMenu()->addAction(QStringLiteral("Statistik"));
     Statistik1->setObjectName(QStringLiteral("Statistik1"));
     Statistik1->setShortcut(QKeySequence(Qt::Key_F9));
     Statistik1->setShortcutContext(Qt::ApplicationShortcut);
@@ -130,13 +115,13 @@ TClassroom::TClassroom(TfmBraet& form) : QObject(&form), FForm(form), FStart(Cur
     form.addAction(Statistik1);
     connect(Statistik1, &QAction::triggered, this, [this] { Statistik1Click(); });
 
-    Opgaveark1 = form.pmUdskrivOpgave->addAction(QStringLiteral("Udskriv opgaveark"));
+    Opgaveark1 = FSeam.TaskMenu()->addAction(QStringLiteral("Udskriv opgaveark"));
     Opgaveark1->setObjectName(QStringLiteral("Opgaveark1"));
     connect(Opgaveark1, &QAction::triggered, this, [this] { Opgaveark1Click(); });
 
     connect(&form, &TfmBraet::TaskChanged, this, [this] { TaskChanged(); });
     connect(&form, &TfmBraet::VerdictShown, this, [this](TVerdict verdict) {
-        FLog.Verdict(verdict == vdRight, UsedMachines(FForm));
+        FLog.Verdict(verdict == vdRight, FSeam.LastRun().Rating.Used);
         Refresh();
     });
     connect(&form, &TfmBraet::TipGiven, this, [this] {
@@ -175,18 +160,18 @@ TfmStatistik* TClassroom::Window() const
 
 QString TClassroom::PlayerName() const
 {
-    return FForm.FPlayerName;
+    return FSeam.PlayerName();
 }
 
 void TClassroom::TaskChanged()
 {
     // First, so that the label below shows whether the ladder goes on.
     Ladder->TaskChanged();
-    const TOpgave* task = FForm.FTask.get();
+    const TOpgave* task = FSeam.Task();
     if (task != FLoggedTask) {
         FLoggedTask = task;
         if (task)
-            FLog.TaskGiven(FForm.FTaskNumber, *task);
+            FLog.TaskGiven(FSeam.TaskNumber(), *task);
         else
             FLog.TaskRemoved();
         Refresh();
@@ -196,7 +181,7 @@ void TClassroom::TaskChanged()
 
 void TClassroom::ShowNumber()
 {
-    if (!FForm.FTask || !FForm.FTaskBox) {
+    if (!FSeam.Task() || !FSeam.TaskBox()) {
         if (lbOpgaveNummer)
             lbOpgaveNummer->hide();
         return;
@@ -210,16 +195,17 @@ void TClassroom::ShowNumber()
             "QLabel { background: #fffdf4; color: #202020; border: 1px solid #4a4a4a; border-radius: 3px;"
             " padding: 0px 3px; font-family: Arial; font-size: 10px; font-weight: bold; }"));
     }
-    const QString name = TaskName(FForm.FTaskNumber);
-    const QString described = FForm.FTaskNumber ? QStringLiteral("Opgave ") + name : name;
+    const QString name = TaskName(FSeam.TaskNumber());
+    const QString described = FSeam.TaskNumber() ? QStringLiteral("Opgave ") + name : name;
     // The task box's accessible name and description belong to the screen
     // reader, which says the number and the plate in words.
-    FForm.FTaskBox->setToolTip(described);
+    FSeam.TaskBox()->setToolTip(described);
     const QString step = Ladder->StepText();
     lbOpgaveNummer->setText(step.isEmpty() ? name : name + QStringLiteral(" \u00B7 ") + step);
     lbOpgaveNummer->setAccessibleName(step.isEmpty() ? described : described + QStringLiteral(", ") + step);
     lbOpgaveNummer->adjustSize();
-    lbOpgaveNummer->move(LabelCentreX - lbOpgaveNummer->width() / 2, LabelTop);
+    // Centred under the task.
+    lbOpgaveNummer->move(FSeam.TaskBox()->x() + FSeam.TaskBox()->width() / 2 - lbOpgaveNummer->width() / 2, LabelTop);
     lbOpgaveNummer->show();
     lbOpgaveNummer->raise();
 }
@@ -228,7 +214,7 @@ void TClassroom::bbHentOpgaveClick()
 {
     // Like the difficulty buttons: no new task while a run or the slide uses
     // the produced plate.
-    if (FForm.Busy())
+    if (FSeam.Busy())
         return;
     TfmHentOpgave dialog(&FForm);
     if (dialog.exec() != QDialog::Accepted)
@@ -244,9 +230,9 @@ QString TClassroom::HentOpgave(const QString& text)
     const QString problem = TaskNumberProblem(text, number);
     if (!problem.isEmpty())
         return problem;
-    if (FForm.Busy())
+    if (FSeam.Busy())
         return QStringLiteral("Opgaven kan ikke hentes, mens pladen kører.");
-    FForm.StartTask(number.Difficulty, number.Seed);
+    FSeam.StartTask(number);
     return {};
 }
 
@@ -295,7 +281,7 @@ void TClassroom::ChangeName()
     name = name.simplified();
     if (name.size() > MaxNameLength)
         name.truncate(name.at(MaxNameLength - 1).isHighSurrogate() ? MaxNameLength - 1 : MaxNameLength);
-    FForm.FPlayerName = name;
+    FSeam.SetPlayerName(name);
     Refresh();
 }
 
@@ -318,7 +304,7 @@ void TClassroom::CopyStatistics()
 void TClassroom::Opgaveark1Click()
 {
     QWidget* parent = FWindow && FWindow->isActiveWindow() ? static_cast<QWidget*>(FWindow) : &FForm;
-    TfmOpgaveark dialog(parent, FForm.FTaskNumber ? FForm.FTaskNumber->Difficulty : 1);
+    TfmOpgaveark dialog(parent, FSeam.TaskNumber() ? FSeam.TaskNumber()->Difficulty : 1);
     if (dialog.exec() != QDialog::Accepted)
         return;
     const std::vector<TTaskNumber> tasks = WorksheetTasks(dialog.Difficulty(), dialog.Count(), TimeOfDaySeed());

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "classroom/stats_log.h"
+#include "game/seam.h"
 
 #include <QObject>
 #include <QPointer>
@@ -54,6 +55,7 @@ private:
     void ShowNumber();
     void Refresh();
     TfmBraet& FForm;
+    TBraetSeam FSeam;
     TStatsLog FLog;
     const void* FLoggedTask = nullptr;
     std::uint32_t FStart = 0;

@@ -5,13 +5,11 @@
 #include "model/ladder_tasks.h"
 #include "model/generator.h"
 #include "shell/messagedialog.h"
-#include "shell/resources.h"
+#include "model/line_advice.h"
 
-#include <QEvent>
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
-#include <QFrame>
 #include <QMenu>
 #include <QPointer>
 #include <QToolButton>
@@ -26,60 +24,26 @@ constexpr int RightToClimb = 3;
 constexpr int NextTaskMs = 3500;
 // While a dialog or a menu is open the next task waits.
 constexpr int RetryMs = 500;
-// Left of the tool bar's right-hand group, a little apart from the buttons
-// before it.
 // In the tool bar's left-hand group, after the places of the fast run and
-// the tip; while the tool bar still has its first, narrower layout (until
-// the window's first activation) the copy button stands there, and the
-// button waits right of the close button.
+// the tip.
 constexpr int TrinLeft = 280;
-constexpr int GapBefore = 8;
-
-QString MachinesText(int n)
-{
-    return n == 1 ? QStringLiteral("1 maskine") : QStringLiteral("%1 maskiner").arg(n);
-}
 
 } // namespace
 
-bool TLadder::eventFilter(QObject* watched, QEvent* event)
-{
-    // The copy button is the last of the tool bar to move when the window grows.
-    if (event->type() == QEvent::Move && watched == FCopy)
-        Place();
-    return false;
-}
-
-void TLadder::Place()
-{
-    if (FCopy->x() >= TrinLeft + bbTrin->width() + 16)
-        bbTrin->move(TrinLeft, bbTrin->y());
-    else
-        bbTrin->move(FForm.bbAfslut->geometry().right() + 1 + GapBefore, bbTrin->y());
-}
-
-TLadder::TLadder(TfmBraet& form, QObject* parent) : QObject(parent), FForm(form)
+TLadder::TLadder(TfmBraet& form, QObject* parent) : QObject(parent), FSeam(form)
 {
     setObjectName(QStringLiteral("Ladder"));
 
-    bbTrin = new QToolButton(form.paTool);
-    bbTrin->setObjectName(QStringLiteral("bbTrin"));
     // Wider than the others by the arrow that opens the menu of steps.
-    bbTrin->setGeometry(TrinLeft, 2, 50, 36);
-    FCopy = form.bbCopy;
-    FCopy->installEventFilter(this);
-    Place();
+    bbTrin = FSeam.AddToolButton(QStringLiteral("bbTrin"), QStringLiteral("Trin for trin"), TrinLeft, 50);
     bbTrin->setCheckable(true);
     bbTrin->setToolTip(QStringLiteral("Trin for trin (F7, vælg trin: Shift+F7)"));
-    bbTrin->setAccessibleName(QStringLiteral("Trin for trin"));
-    bbTrin->setFocusPolicy(Qt::NoFocus);
-    SetGlyph(bbTrin, QStringLiteral("bbTrin"));
 
     pmTrin = new QMenu(bbTrin);
     pmTrin->setObjectName(QStringLiteral("pmTrin"));
     auto* group = new QActionGroup(pmTrin);
     for (int step = 1; step <= LadderTopStep; ++step) {
-        QAction* action = pmTrin->addAction(QStringLiteral("Trin &%1: %2").arg(step).arg(MachinesText(step)));
+        QAction* action = pmTrin->addAction(QStringLiteral("Trin &%1: %2").arg(step).arg(MachineCount(step)));
         action->setCheckable(true);
         group->addAction(action);
         StepActions[std::size_t(step - 1)] = action;
@@ -87,7 +51,6 @@ TLadder::TLadder(TfmBraet& form, QObject* parent) : QObject(parent), FForm(form)
     }
     bbTrin->setMenu(pmTrin);
     bbTrin->setPopupMode(QToolButton::MenuButtonPopup);
-    bbTrin->show();
     // clicked() rather than toggled(): the button's state follows the mode,
     // which a declined question leaves as it was.
     connect(bbTrin, &QToolButton::clicked, this, [this] { bbTrinClick(); });
@@ -133,7 +96,7 @@ void TLadder::bbTrinClick()
 
 void TLadder::ChooseStep(int step)
 {
-    if (FForm.Busy()) {
+    if (FSeam.Busy()) {
         UpdateButton();
         return;
     }
@@ -156,7 +119,7 @@ void TLadder::ChooseStep(int step)
 
 void TLadder::ShowStepMenu()
 {
-    if (FForm.Busy() || pmTrin->isVisible())
+    if (FSeam.Busy() || pmTrin->isVisible())
         return;
     // Under the button, as its arrow opens it; Enter takes the step shown.
     pmTrin->popup(bbTrin->mapToGlobal(QPoint(0, bbTrin->height())));
@@ -167,22 +130,22 @@ bool TLadder::MayReplaceTask()
 {
     // As the difficulty buttons do: a task given is not thrown away unasked,
     // unless it is a ladder task already solved.
-    if (!FForm.FTaskGiven || (FActive && FGivenSolved && FForm.FTaskNumber == FGiven))
+    if (!FSeam.TaskGiven() || (FActive && FGivenSolved && FSeam.TaskNumber() == FGiven))
         return true;
     QPointer<TLadder> self(this);
     const bool yes = AskYesNo(QStringLiteral("Ny opgave?"));
-    return self && yes && !FForm.Busy();
+    return self && yes && !FSeam.Busy();
 }
 
 void TLadder::GiveTask()
 {
     FNext.stop();
-    const TTaskNumber number = LadderTask(FStep, TimeOfDaySeed(), FForm.FTask.get());
+    const TTaskNumber number = LadderTask(FStep, TimeOfDaySeed(), FSeam.Task());
     FGiven = number;
     FGivenSolved = false;
     FTaskStep = FStep;
     FGiving = true;
-    FForm.StartTask(number.Difficulty, number.Seed);
+    FSeam.StartTask(number);
     FGiving = false;
     UpdateButton();
     Q_EMIT Changed();
@@ -204,7 +167,7 @@ void TLadder::TaskChanged()
 {
     // Another task (a difficulty button, "Hent opgave", the produced plate,
     // or none) ends the ladder; the ladder's own new task does not.
-    if (FActive && !FGiving && FForm.FTaskNumber != FGiven)
+    if (FActive && !FGiving && FSeam.TaskNumber() != FGiven)
         Leave();
     FNext.stop();
 }
@@ -213,7 +176,7 @@ void TLadder::Verdict(bool right)
 {
     // Only the first answer that solves a task counts; trying again with
     // fewer machines afterwards neither adds nor takes away.
-    if (!FActive || FGivenSolved || FForm.FTaskNumber != FGiven)
+    if (!FActive || FGivenSolved || FSeam.TaskNumber() != FGiven)
         return;
     if (!right) {
         FRightInRow = 0;
@@ -229,9 +192,9 @@ void TLadder::Verdict(bool right)
 
 void TLadder::NextTask()
 {
-    if (!FActive || FForm.FTaskNumber != FGiven)
+    if (!FActive || FSeam.TaskNumber() != FGiven)
         return;
-    if (FForm.Busy() || QApplication::activeModalWidget() || QApplication::activePopupWidget()) {
+    if (FSeam.Busy() || QApplication::activeModalWidget() || QApplication::activePopupWidget()) {
         FNext.start(RetryMs);
         return;
     }

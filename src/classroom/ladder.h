@@ -4,6 +4,7 @@
 // starts the three again. The step is kept only while the program runs.
 #pragma once
 
+#include "game/seam.h"
 #include "model/task_number.h"
 
 #include <QObject>
@@ -49,19 +50,14 @@ Q_SIGNALS:
     // On, off, or another step.
     void Changed();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    void Place();
-    QPointer<QToolButton> FCopy;
     bool MayReplaceTask();
     void GiveTask();
     void Leave();
     void Verdict(bool right);
     void NextTask();
     void UpdateButton();
-    TfmBraet& FForm;
+    TBraetSeam FSeam;
     bool FActive = false;
     bool FGiving = false;
     int FStep = 1;

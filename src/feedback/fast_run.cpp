@@ -2,10 +2,9 @@
 #include "feedback/fast_run.h"
 
 #include "game/braet.h"
+#include "game/seam.h"
 #include "base/delay.h"
-#include "shell/resources.h"
 
-#include <QFrame>
 #include <QShortcut>
 #include <QToolButton>
 
@@ -14,16 +13,9 @@ TFastRun::TFastRun(TfmBraet& window) : QObject(&window)
     // Off at every start, whatever a previous window left.
     SetDelayFactor(1.0);
 
-    bbHurtig = new QToolButton(window.paTool);
-    bbHurtig->setObjectName(QStringLiteral("bbHurtig"));
-    bbHurtig->setGeometry(196, 2, 36, 36);
+    bbHurtig = TBraetSeam(window).AddToolButton(QStringLiteral("bbHurtig"), QStringLiteral("Hurtig kørsel"), 196);
     bbHurtig->setCheckable(true);
     bbHurtig->setToolTip(QStringLiteral("Hurtig kørsel (F6)"));
-    bbHurtig->setAccessibleName(QStringLiteral("Hurtig kørsel"));
-    bbHurtig->setFocusPolicy(Qt::NoFocus);
-    bbHurtig->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    SetGlyph(bbHurtig, QStringLiteral("bbHurtig"));
-    bbHurtig->show();
 
     // Takes effect from the next wait, also in the middle of a run.
     connect(bbHurtig, &QToolButton::toggled, this, [](bool on) { SetDelayFactor(on ? Factor : 1.0); });

@@ -272,11 +272,11 @@ void TMagnifier::keyPressEvent(QKeyEvent* event)
         QWidget::keyPressEvent(event);
 }
 
-TMagnifierLink::TMagnifierLink(TfmBraet& window) : QObject(&window), FWindow(window)
+TMagnifierLink::TMagnifierLink(TfmBraet& window) : QObject(&window), FWindow(window), FSeam(window)
 {
     // The boxes are made anew with each task and each run.
-    connect(&window, &TfmBraet::TaskChanged, this, [this] { Watch(FWindow.FTaskBox); });
-    connect(&window, &TfmBraet::RunFinished, this, [this] { Watch(FWindow.FPlateBox); });
+    connect(&window, &TfmBraet::TaskChanged, this, [this] { Watch(FSeam.TaskBox()); });
+    connect(&window, &TfmBraet::RunFinished, this, [this] { Watch(FSeam.PlateBox()); });
 }
 
 void TMagnifierLink::Watch(TPlateBox* box)
@@ -289,7 +289,7 @@ void TMagnifierLink::Clicked(TPlateBox* box)
 {
     // No gesture of the game uses the produced plate, so a tool still chosen
     // after building the line must not keep the pupil from comparing.
-    if (box == FWindow.FPlateBox || !FWindow.SelectedTool())
+    if (box == FSeam.PlateBox() || !FWindow.SelectedTool())
         Open();
 }
 
@@ -299,11 +299,11 @@ void TMagnifierLink::Open()
         return;
     std::optional<TOpgave> task;
     std::optional<TOpgave> produced;
-    if (FWindow.FTask)
-        task = *FWindow.FTask;
+    if (FSeam.Task())
+        task = *FSeam.Task();
     // Only a plate that has stood up in its box; not one still on its way.
-    if (FWindow.FProducedPlate && !FWindow.FRunning)
-        produced = *FWindow.FProducedPlate;
+    if (FSeam.ProducedPlate() && !FSeam.Running())
+        produced = *FSeam.ProducedPlate();
     FShown = new TMagnifier(&FWindow, task, produced);
     FShown->show();
     FShown->activateWindow();

@@ -5,6 +5,7 @@
 // click closes it.
 #pragma once
 
+#include "game/seam.h"
 #include "model/opgave.h"
 
 #include <QImage>
@@ -61,5 +62,6 @@ private:
     void Watch(TPlateBox* box);
     void Clicked(TPlateBox* box);
     TfmBraet& FWindow;
+    TBraetSeam FSeam;
     QPointer<TMagnifier> FShown;
 };

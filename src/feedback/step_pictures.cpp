@@ -40,7 +40,7 @@ QString PictureTip(const TOpgave& plate, int slot, int grid)
 
 } // namespace
 
-TStepPictures::TStepPictures(TfmBraet& window) : QObject(&window), FWindow(window)
+TStepPictures::TStepPictures(TfmBraet& window) : QObject(&window), FWindow(window), FSeam(window)
 {
     connect(&window, &TfmBraet::RunFinished, this, &TStepPictures::Make);
     connect(&window, &TBraetFloor::PlateCleared, this, &TStepPictures::Drop);
@@ -54,26 +54,25 @@ TStepPictures::TStepPictures(TfmBraet& window) : QObject(&window), FWindow(windo
 void TStepPictures::Make()
 {
     Drop();
-    if (FWindow.FMachines.size() != FWindow.spContainer.size())
-        return;
+    const TMachineLine line = FSeam.Line();
     TOpgave plate;
     plate.Reset();
-    for (std::size_t i = 0; i < FWindow.FMachines.size(); ++i) {
-        const TMachineRec rec = FWindow.FMachines[i]->FMachine;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const TMachineRec rec = line[i];
         if (rec.Kind == mcNone)
             continue;
         plate.ApplyMachine(rec);
         // A tip the slot had already stays on top of the picture.
-        FOwnTips[i] = FWindow.spContainer[i]->toolTip();
+        FOwnTips[i] = FSeam.SlotArea(int(i))->toolTip();
         const QString& own = FOwnTips[i];
         const QString ownHtml = Qt::mightBeRichText(own) ? own : own.toHtmlEscaped();
         FTips[i] = (own.isEmpty() ? QString() : ownHtml + QStringLiteral("<br>")) + PictureTip(plate, int(i) + 1, DeviceGrid(FWindow.devicePixelRatio()));
-        FWindow.spContainer[i]->setToolTip(FTips[i]);
+        FSeam.SlotArea(int(i))->setToolTip(FTips[i]);
         FPlates[i] = plate;
     }
     FShown = true;
     for (std::size_t i = 0; i < FPlates.size(); ++i)
-        if (FPlates[i] && FWindow.spContainer[i]->hasFocus())
+        if (FPlates[i] && FSeam.SlotArea(int(i))->hasFocus())
             ShowPanel(int(i));
 }
 
@@ -89,8 +88,8 @@ void TStepPictures::Drop()
     for (std::size_t i = 0; i < FTips.size(); ++i) {
         if (FTips[i].isEmpty())
             continue;
-        if (FWindow.spContainer[i]->toolTip() == FTips[i])
-            FWindow.spContainer[i]->setToolTip(FOwnTips[i]);
+        if (FSeam.SlotArea(int(i))->toolTip() == FTips[i])
+            FSeam.SlotArea(int(i))->setToolTip(FOwnTips[i]);
         FTips[i].clear();
         FOwnTips[i].clear();
     }
@@ -107,7 +106,7 @@ bool TStepPictures::eventFilter(QObject* watched, QEvent* event)
                 FPanel->hide();
         } else if (!FPanel || !FPanel->isVisible()) {
             for (std::size_t i = 0; i < FPlates.size(); ++i)
-                if (FPlates[i] && FWindow.spContainer[i]->hasFocus())
+                if (FPlates[i] && FSeam.SlotArea(int(i))->hasFocus())
                     ShowPanel(int(i));
         }
         return false;
@@ -115,7 +114,7 @@ bool TStepPictures::eventFilter(QObject* watched, QEvent* event)
     if (event->type() != QEvent::FocusIn && event->type() != QEvent::FocusOut)
         return false;
     for (std::size_t i = 0; i < FPlates.size(); ++i) {
-        if (FWindow.spContainer[i] != watched)
+        if (FSeam.SlotArea(int(i)) != watched)
             continue;
         if (event->type() == QEvent::FocusIn && FPlates[i]
             && static_cast<QFocusEvent*>(event)->reason() != Qt::MouseFocusReason)
@@ -150,8 +149,8 @@ void TStepPictures::ShowPanel(int index)
     FPanelPicture->setPixmap(QPixmap::fromImage(picture));
     FPanel->adjustSize();
     // Under the slot's selector, kept inside the window.
-    const QWidget* hit = FWindow.spContainer[std::size_t(index)];
-    const QWidget* selector = FWindow.cbSetting[std::size_t(index)];
+    const QWidget* hit = FSeam.SlotArea(index);
+    const QWidget* selector = FSeam.Selector(index);
     const int x = std::clamp(hit->x() + (hit->width() - FPanel->width()) / 2, 0, FWindow.width() - FPanel->width());
     FPanel->move(x, selector->geometry().bottom() + 3);
     FPanel->show();

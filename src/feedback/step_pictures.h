@@ -5,6 +5,7 @@
 // of the floor drops them with the run's result.
 #pragma once
 
+#include "game/seam.h"
 #include "model/opgave.h"
 
 #include <QObject>
@@ -38,6 +39,7 @@ private:
     void Drop();
     void ShowPanel(int index);
     TfmBraet& FWindow;
+    TBraetSeam FSeam;
     std::array<std::optional<TOpgave>, 8> FPlates;
     // A child of the window rather than a tool tip: a tool tip goes with the
     // next key, focus change or window activation, which keyboard play makes.

@@ -5,6 +5,7 @@
 // verdict banner and a screen reader hears it; nothing is placed on the floor.
 #pragma once
 
+#include "game/seam.h"
 #include "shell/alert_status.h"
 
 #include <QObject>
@@ -37,15 +38,11 @@ public:
     QToolButton* bbTip = nullptr;
     TTipStatus* Status() const { return FStatus; }
 
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    void Place();
     void TaskChanged();
-    TfmBraet& FWindow;
+    TBraetSeam FSeam;
     TVerdictBanner& FBanner;
     TTipStatus* FStatus = nullptr;
-    QToolButton* FCopy = nullptr; // its moves place the tip button
     QStringList FTips; // for the task shown; made at the first press
     bool FTipsMade = false;
     int FNext = 0;

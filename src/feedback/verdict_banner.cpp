@@ -2,7 +2,7 @@
 #include "feedback/verdict_banner.h"
 
 #include "game/braet.h"
-#include "model/line_advice.h"
+#include "game/seam.h"
 #include "model/plate_diff.h"
 
 #include <QPainter>
@@ -73,19 +73,15 @@ TVerdictBanner::TVerdictBanner(TfmBraet& window) : QWidget(&window)
     FFrames.setInterval(40);
     connect(&FFrames, &QTimer::timeout, this, [this] { Tick(); });
 
-    connect(&window, &TfmBraet::VerdictShown, this, [this, &window](TVerdict verdict) {
+    connect(&window, &TfmBraet::VerdictShown, this, [this, seam = TBraetSeam(window)](TVerdict verdict) {
         QStringList hint;
         int stars = 0;
-        if (verdict == vdWrong && window.FProducedPlate && window.FTask) {
-            hint = DifferenceHint(*window.FProducedPlate, *window.FTask);
+        if (verdict == vdWrong && seam.ProducedPlate() && seam.Task()) {
+            hint = DifferenceHint(*seam.ProducedPlate(), *seam.Task());
             hint << ClickLine();
         }
-        if (verdict == vdRight && window.FTask) {
-            // The floor cannot change during a run: it is the line just run.
-            std::vector<TMachineRec> line;
-            for (const auto& slot : window.FMachines)
-                line.push_back(slot->FMachine);
-            const TLineRating rating = RateRightLine(line, *window.FTask);
+        if (verdict == vdRight) {
+            const TLineRating& rating = seam.LastRun().Rating;
             if (!rating.Sentence.isEmpty())
                 hint = QStringList{rating.Sentence};
             stars = rating.Stars;

@@ -126,6 +126,20 @@ public:
     // The machine tool selected in the palette, or nullptr.
     QToolButton* SelectedTool() const;
 
+    // The slots' machines in conveyor order (all empty until the slots are
+    // built at the first activation).
+    TMachineLine Line() const;
+    // Puts `line` on the floor as one edit: the last run's result goes and
+    // FloorChanged comes once. Refused (false, nothing changes) during a run
+    // or the slide, and before the slots are built.
+    bool SetLine(const TMachineLine& line);
+
+    // A button of the features around the game in the tool bar's left-hand
+    // group, `left` pixels in once the tool bar has its full width; until
+    // then, where it would cover a button of the right-hand group, it waits
+    // after the last button. The floor keeps it in place from then on.
+    QToolButton* AddToolButton(const QString& name, const QString& hint, int left, int width = 36);
+
 Q_SIGNALS:
     // Hooks for the features around the floor (accessibility, hints, ...).
     // A slot's machine or setting changed.
@@ -142,6 +156,15 @@ private:
     void BuildFactory();
     void ConnectFloor();
     void PaletteClicked(QToolButton* button);
+    void LayOutAddedButtons();
+    // Updates a slot's picture for its record (no ClearPlate, no hook).
+    void ShowSlotMachine(TMachineComp& slot);
+    struct TAddedButton {
+        QToolButton* Button;
+        int Left;
+    };
+    std::vector<TAddedButton> FAddedButtons; // by Left
+    bool FQuietEdits = false; // inside SetLine: one hook at the end
     QImage FFactory; // the factory picture, 792 x 533
     bool FFrameKnown = false; // activated or framed: the outer size is real
 };

@@ -7,6 +7,7 @@
 #include "floor/settingselector.h"
 #include "model/machdefs.h"
 
+#include <QScopedValueRollback>
 #include <QToolButton>
 
 namespace {
@@ -109,11 +110,36 @@ void TBraetFloor::ClearSlot(int index)
     slot.FMachine.Kind = mcNone;
     slot.FPicture->hide();
     slot.FSelector->clear();
-    Q_EMIT FloorChanged();
+    if (!FQuietEdits)
+        Q_EMIT FloorChanged();
 }
 
 void TBraetFloor::ClearAllSlots()
 {
     for (int i = 0; i < int(FMachines.size()); ++i)
         ClearSlot(i);
+}
+
+bool TBraetFloor::SetLine(const TMachineLine& line)
+{
+    if (Busy() || FMachines.size() != line.size())
+        return false;
+    {
+        const QScopedValueRollback quiet(FQuietEdits, true);
+        for (std::size_t i = 0; i < line.size(); ++i) {
+            TMachineComp& slot = *FMachines[i];
+            const int index = SelectorIndexOf(line[i]);
+            // A record no selector item shows cannot stand on the floor.
+            if (index < 0) {
+                ClearSlot(int(i));
+                continue;
+            }
+            PlaceMachine(slot, TMachineKind(line[i].Kind));
+            slot.FSelector->setCurrentIndex(index);
+            cbSettingChange(slot.FSelector);
+        }
+    }
+    ClearPlate();
+    Q_EMIT FloorChanged();
+    return true;
 }

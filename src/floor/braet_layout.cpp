@@ -3,6 +3,7 @@
 // that keep the layout.
 #include "floor/braet_floor.h"
 
+#include "floor/braet_geometry.h"
 #include "floor/devicegridwatch.h"
 #include "floor/hitarea.h"
 #include "floor/picturebox.h"
@@ -11,6 +12,7 @@
 #include "floor/windowsize.h"
 #include "shell/centrewindow.h"
 #include "model/draw_grid.h"
+#include "model/machdefs.h"
 #include "shell/resources.h"
 
 #include <QAction>
@@ -21,11 +23,13 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace {
 
-constexpr int ClientWidth = 792;
-constexpr int ClientHeight = 573;
-constexpr int PictureTop = 40; // the factory picture starts below the tool bar
+using braet::ClientHeight;
+using braet::ClientWidth;
+using braet::PictureTop;
 
 QToolButton* MakeButton(QWidget* parent, const QString& name, const QRect& geometry, const QString& hint,
                         Qt::FocusPolicy focus)
@@ -136,23 +140,23 @@ void TBraetFloor::BuildFactory()
         int left;
         const char* hint;
     } palette[] = {
-        {&sbHuller, "sbHuller", 56, "Hullemaskine"},
-        {&sbDrejer, "sbDrejer", 152, "Drejemaskine"},
-        {&sbStriber, "sbStriber", 248, "Stregemaskine"},
+        {&sbHuller, "sbHuller", 56, nullptr},
+        {&sbDrejer, "sbDrejer", 152, nullptr},
+        {&sbStriber, "sbStriber", 248, nullptr},
         {&sbTraek, "sbTraek", 344, "Fjern maskine"},
         {&sbSkub, "sbSkub", 440, "Skub maskiner"},
     };
+    const TMachineKind kinds[] = {mcHoles, mcRotate, mcStripe};
     for (const auto& p : palette) {
-        QToolButton* button = MakeButton(this, QString::fromLatin1(p.name), QRect(p.left, 472, 80, 80),
-                                         QString::fromUtf8(p.hint), Qt::NoFocus);
+        const QString hint = p.hint ? QString::fromUtf8(p.hint) : MachineKindName(kinds[&p - palette]);
+        QToolButton* button = MakeButton(this, QString::fromLatin1(p.name), QRect(p.left, 472, 80, 80), hint,
+                                         Qt::NoFocus);
         button->setCheckable(true);
         *p.button = button;
     }
 
     for (int i = 0; i < 8; ++i) {
-        const int column = i % 4;
-        const int row = i / 4;
-        const QRect hit(208 + 96 * column, 164 + 150 * row, 80, 80);
+        const QRect hit(braet::SlotPlace(i), QSize(braet::SlotWidth, 80));
         spContainer[i] = new THitArea(this, QStringLiteral("spContainer%1").arg(i + 1));
         spContainer[i]->setGeometry(hit);
         spContainer[i]->setAccessibleName(QStringLiteral("Plads %1").arg(i + 1));
@@ -280,6 +284,7 @@ void TBraetFloor::FormResize()
         bbSound->move(bbPrinterSetup->x() - 4 - bbSound->width(), bbSound->y());
         bbPrint->move(bbSound->x() - 32 - bbPrint->width(), bbPrint->y());
         bbCopy->move(bbPrint->x() - 4 - bbCopy->width(), bbCopy->y());
+        LayOutAddedButtons();
         return;
     }
     // Grow to the minimum outer size; the growth goes to the client area and
@@ -288,6 +293,34 @@ void TBraetFloor::FormResize()
     // as nothing and the window would grow by the frame too much.
     if (FFrameKnown)
         setFixedSize(GrownClientSize(size(), FrameMargins(*this)));
+}
+
+QToolButton* TBraetFloor::AddToolButton(const QString& name, const QString& hint, int left, int width)
+{
+    QToolButton* button = MakeButton(paTool, name, QRect(left, 2, width, 36), hint, Qt::NoFocus);
+    const auto at = std::find_if(FAddedButtons.begin(), FAddedButtons.end(),
+                                 [left](const TAddedButton& added) { return added.Left > left; });
+    FAddedButtons.insert(at, TAddedButton{button, left});
+    LayOutAddedButtons();
+    button->show();
+    return button;
+}
+
+void TBraetFloor::LayOutAddedButtons()
+{
+    const QToolButton* const rightGroup[] = {bbCopy, bbPrint, bbSound, bbPrinterSetup, bbHelp, bbAfslut};
+    int after = bbAfslut->geometry().right() + 1 + 8;
+    for (const TAddedButton& added : FAddedButtons) {
+        QRect place(added.Left, added.Button->y(), added.Button->width(), added.Button->height());
+        const bool covers = std::any_of(std::begin(rightGroup), std::end(rightGroup), [&place](const QToolButton* b) {
+            return b->geometry().adjusted(-16, 0, 0, 0).intersects(place);
+        });
+        if (covers) {
+            place.moveLeft(after);
+            after += place.width() + 8;
+        }
+        added.Button->setGeometry(place);
+    }
 }
 
 void TBraetFloor::pbOpgavePaint(TPlateBox* sender)
@@ -335,6 +368,14 @@ QToolButton* TBraetFloor::SelectedTool() const
         if (b && b->isChecked())
             return b;
     return nullptr;
+}
+
+TMachineLine TBraetFloor::Line() const
+{
+    TMachineLine line;
+    for (std::size_t i = 0; i < FMachines.size() && i < line.size(); ++i)
+        line[i] = FMachines[i]->FMachine;
+    return line;
 }
 
 void TBraetFloor::PaletteClicked(QToolButton* button)

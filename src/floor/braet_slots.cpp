@@ -4,6 +4,7 @@
 #include "floor/braet_floor.h"
 #include "model/draw_grid.h"
 
+#include "floor/braet_geometry.h"
 #include "floor/hitarea.h"
 #include "floor/picturebox.h"
 #include "floor/settingselector.h"
@@ -11,7 +12,7 @@
 
 namespace {
 
-constexpr int SlotWidth = 80;
+using braet::SlotWidth;
 constexpr int HitAreaHeight = 80;
 constexpr int PictureHeight = 48;
 constexpr int SelectorHeight = 20;
@@ -39,8 +40,8 @@ void TBraetFloor::CreateMachineSlots()
     if (!FMachines.empty())
         return;
     for (int i = 0; i < 8; ++i) {
-        const int left = 208 + 96 * (i % 4);
-        const int top = 164 + 150 * (i / 4);
+        const int left = braet::SlotPlace(i).x();
+        const int top = braet::SlotPlace(i).y();
 
         auto slot = std::make_unique<TMachineComp>();
         slot->FMachine = TMachineRec{mcNone, 0, 0};
@@ -82,9 +83,18 @@ void TBraetFloor::cbSettingChange(TSettingSelector* sender)
         return;
     }
 
+    ApplySelectorIndex(slot.FMachine, sender->currentIndex());
+    ShowSlotMachine(slot);
+    if (FQuietEdits)
+        return;
+    ClearPlate();
+    Q_EMIT FloorChanged();
+}
+
+void TBraetFloor::ShowSlotMachine(TMachineComp& slot)
+{
     TPictureBox* picture = slot.FPicture;
     picture->show();
-    ApplySelectorIndex(slot.FMachine, sender->currentIndex());
     const QString name = AnimationName(slot.FMachine);
     if (slot.FMachine.Kind == mcNone)
         picture->hide();
@@ -101,6 +111,4 @@ void TBraetFloor::cbSettingChange(TSettingSelector* sender)
                                  QRect(QPoint(-d, 0), QPoint(picture->width() + d - 1, picture->height() - 1)));
         picture->Changed();
     }
-    ClearPlate();
-    Q_EMIT FloorChanged();
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "floor/braet_floor.h"
+#include "model/line_advice.h"
 #include "model/task_number.h"
 
 #include <cstdint>
@@ -33,6 +34,9 @@ public:
     void LampsOff();
     void LightTimerTimer();
     void bbSoundClick();
+    // The line of the last run with its rating, worked out at the first
+    // question after the verdict.
+    const TRunLine& LastRun() const;
 
     // Tasks.
     void bbStartClick(QToolButton* sender);
@@ -89,4 +93,6 @@ private:
     TSoundInterface* FSound = nullptr;
     std::unique_ptr<QPrinter> FPrinter;
     bool FClosing = false;
+    TMachineLine FRunLine{};
+    mutable std::optional<TRunLine> FRunRating;
 };

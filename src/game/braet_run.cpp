@@ -9,6 +9,7 @@
 // instead of trusting pointers held across it.
 #include "game/braet.h"
 
+#include "floor/braet_geometry.h"
 #include "floor/picturebox.h"
 #include "floor/platebox.h"
 #include "floor/settingselector.h"
@@ -22,13 +23,13 @@ namespace {
 
 constexpr std::uint32_t StepDelay = 2; // ms after every one-pixel step of the bar
 constexpr std::uint32_t StandingPause = 500;
-constexpr int PictureTop = 40;
+using braet::PictureTop;
 constexpr int StartLeft = 128;
 constexpr int RowExit = 592;  // right edge where the bar leaves row 1
 constexpr int RowEntry = 48;  // left edge where it enters row 2
 constexpr int RowDrop = 150;
-constexpr int LineEnd = 626;
-constexpr QPoint EndBoxPlace(626, PictureTop + 290);
+constexpr int LineEnd = braet::ProducedBoxPlace.x();
+constexpr QPoint EndBoxPlace = braet::ProducedBoxPlace;
 constexpr int BarWidth = 60;
 constexpr int BarHeight = 2;
 constexpr QRect PlateArea(0, 0, 80, 81);
@@ -98,6 +99,8 @@ void TfmBraet::bbKoerPladeClick()
         return;
     LampsOff();
     FRunning = true;
+    FRunLine = Line();
+    FRunRating.reset();
     RunPlate();
 }
 

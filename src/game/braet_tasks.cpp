@@ -3,6 +3,7 @@
 // task preview box.
 #include "game/braet.h"
 
+#include "floor/braet_geometry.h"
 #include "floor/picturebox.h"
 #include "floor/platebox.h"
 #include "model/generator.h"
@@ -18,8 +19,8 @@
 
 namespace {
 
-constexpr QPoint TaskBoxPlace(626, 164);
-constexpr int SlideFrom = 40 + 290; // the produced-plate box's top
+using braet::TaskBoxPlace;
+constexpr int SlideFrom = braet::ProducedBoxPlace.y();
 constexpr std::uint32_t SlideStepDelay = 10;
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "floor/picturebox.h"
 #include "shell/resources.h"
 #include "model/draw_grid.h"
+#include "model/line_advice.h"
 #include "shell/soundplayer.h"
 
 #include <QTimer>
@@ -22,6 +23,7 @@ void TfmBraet::ShowVerdict()
     if (!FProducedPlate || !FTask)
         return;
     FVerdict = FProducedPlate->SameAs(*FTask) ? vdRight : vdWrong;
+    FRunRating.reset();
     FBlinksLeft = VerdictTicks;
     FLampLit = true;
     BringToFront(FVerdict == vdRight ? imGroenTaend : imRoedTaend);
@@ -29,6 +31,21 @@ void TfmBraet::ShowVerdict()
         Sound().Play(FVerdict == vdRight ? QStringLiteral("OKLYD") : QStringLiteral("FEJLLYD"));
     LightTimer->start();
     Q_EMIT VerdictShown(FVerdict);
+}
+
+const TRunLine& TfmBraet::LastRun() const
+{
+    // The solver is asked only when someone wants the rating, and once.
+    if (!FRunRating) {
+        TRunLine run;
+        run.Line = FRunLine;
+        run.Right = FTask && FProducedPlate && FVerdict == vdRight;
+        run.Rating.Used = UsedMachines(FRunLine);
+        if (run.Right)
+            run.Rating = RateRightLine(FRunLine, *FTask);
+        FRunRating = run;
+    }
+    return *FRunRating;
 }
 
 void TfmBraet::LampsOff()

@@ -2,6 +2,7 @@
 #include "model/answer_key.h"
 
 #include "model/generator.h"
+#include "model/machdefs.h"
 #include "model/solver.h"
 
 #include <algorithm>
@@ -22,20 +23,20 @@ QString MachineWords(const TMachineRec& rec)
     case mcRotate:
         if (rec.Setting >= AngleNames.size())
             return {};
-        return QStringLiteral("Drejemaskine: ") + QString::fromUtf8(AngleNames[rec.Setting]) + QChar(0x00BA);
+        return MachineKindName(rec.Kind) + QStringLiteral(": ") + QString::fromUtf8(AngleNames[rec.Setting]) + QChar(0x00BA);
     case mcHoles: {
         if (rec.Setting < 1 || rec.Setting > HoleCountNames.size() || rec.Shape > 1)
             return {};
         const bool one = rec.Setting == 1;
         const QString holes = rec.Shape == 0 ? (one ? QStringLiteral("rundt hul") : QStringLiteral("runde huller"))
                                              : (one ? QStringLiteral("firkantet hul") : QStringLiteral("firkantede huller"));
-        return QStringLiteral("Hullemaskine: ") + QString::fromUtf8(HoleCountNames[rec.Setting - 1]) + u' ' + holes;
+        return MachineKindName(rec.Kind) + QStringLiteral(": ") + QString::fromUtf8(HoleCountNames[rec.Setting - 1]) + u' ' + holes;
     }
     case mcStripe:
         // StripeNames[3] is "no stripe", which no machine paints.
         if (rec.Setting > 2)
             return {};
-        return QStringLiteral("Stregemaskine: ") + QString::fromUtf8(StripeNames[rec.Setting]);
+        return MachineKindName(rec.Kind) + QStringLiteral(": ") + QString::fromUtf8(StripeNames[rec.Setting]);
     default:
         return {};
     }

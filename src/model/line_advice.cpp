@@ -2,6 +2,7 @@
 #include "model/line_advice.h"
 
 #include "model/answer_key.h"
+#include "model/machdefs.h"
 #include "model/solver.h"
 
 #include <algorithm>
@@ -13,10 +14,15 @@ QString MachineCount(int count)
     return count == 1 ? QStringLiteral("1 maskine") : QStringLiteral("%1 maskiner").arg(count);
 }
 
-TLineRating RateRightLine(const std::vector<TMachineRec>& line, const TOpgave& task)
+int UsedMachines(const TMachineLine& line)
+{
+    return int(std::count_if(line.begin(), line.end(), [](const TMachineRec& rec) { return rec.Kind != mcNone; }));
+}
+
+TLineRating RateRightLine(const TMachineLine& line, const TOpgave& task)
 {
     TLineRating rating;
-    rating.Used = int(std::count_if(line.begin(), line.end(), [](const TMachineRec& rec) { return rec.Kind != mcNone; }));
+    rating.Used = UsedMachines(line);
     rating.Fewest = FewestMachines(task);
     if (rating.Fewest < 0)
         return rating;
@@ -47,13 +53,10 @@ QStringList TaskTips(const TOpgave& task)
 
     // The kinds in the palette's order, so that this tip does not give away
     // the order of the line.
-    const std::pair<TMachineKind, QString> kinds[] = {{mcHoles, QStringLiteral("Hullemaskine")},
-                                                      {mcRotate, QStringLiteral("Drejemaskine")},
-                                                      {mcStripe, QStringLiteral("Stregemaskine")}};
     QStringList used;
-    for (const auto& [kind, name] : kinds)
+    for (const TMachineKind kind : {mcHoles, mcRotate, mcStripe})
         if (std::any_of(line->begin(), line->end(), [kind](const TMachineRec& rec) { return rec.Kind == kind; }))
-            used << name;
+            used << MachineKindName(kind);
     QString list = used.takeLast();
     if (!used.isEmpty())
         list = used.join(QStringLiteral(", ")) + QStringLiteral(" og ") + list;

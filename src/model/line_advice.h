@@ -21,9 +21,20 @@ struct TLineRating {
     QString Sentence; // empty when Fewest is unknown
 };
 
+// The machines of `line`: its slots that are not empty.
+int UsedMachines(const TMachineLine& line);
+
 // A right answer: `line` is the floor's slots in order (empty ones count as
 // nothing), `task` the plate it made.
-TLineRating RateRightLine(const std::vector<TMachineRec>& line, const TOpgave& task);
+TLineRating RateRightLine(const TMachineLine& line, const TOpgave& task);
+
+// The line of the last run and, for a right answer, how it compares with a
+// shortest line; worked out once for everyone who asks.
+struct TRunLine {
+    TMachineLine Line{};
+    bool Right = false;
+    TLineRating Rating; // Used always; the rest only for a right answer
+};
 
 // The tips towards `task`, one per press: the length of a shortest line, the
 // kinds of machine in it, then its machines one by one with their settings.

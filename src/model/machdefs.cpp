@@ -50,6 +50,20 @@ int AngleOfSetting(std::uint8_t setting)
     return setting < 4 ? 45 * (setting + 1) : 0;
 }
 
+QString MachineKindName(std::uint8_t kind)
+{
+    switch (kind) {
+    case mcRotate:
+        return QStringLiteral("Drejemaskine");
+    case mcHoles:
+        return QStringLiteral("Hullemaskine");
+    case mcStripe:
+        return QStringLiteral("Stregemaskine");
+    default:
+        return {};
+    }
+}
+
 QStringList SelectorItems(std::uint8_t kind)
 {
     QStringList items;

@@ -9,6 +9,10 @@
 
 #include <cstdint>
 
+// The kind's name as the palette gives it ("Hullemaskine"); empty for an
+// empty slot or an unknown kind.
+QString MachineKindName(std::uint8_t kind);
+
 // Item texts of a slot's setting selector for a machine of `kind`; an empty
 // slot (or an unknown kind) has none.
 QStringList SelectorItems(std::uint8_t kind);

@@ -26,6 +26,9 @@ struct TMachineRec {
     friend bool operator==(const TMachineRec&, const TMachineRec&) = default;
 };
 
+// The floor's line: the records of the eight slots in conveyor order.
+using TMachineLine = std::array<TMachineRec, 8>;
+
 void InitMachineRec(TMachineRec& rec, TMachineKind kind);
 int AngleOfSetting(std::uint8_t setting);
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/plate_words.h"
 
+#include "model/machdefs.h"
+
 #include <QStringList>
 
 namespace {
@@ -73,15 +75,15 @@ QString SlotMachineWords(const TMachineRec& machine)
 {
     switch (machine.Kind) {
     case mcRotate:
-        return U("Drejemaskine, %1 grader").arg(AngleOfSetting(machine.Setting));
+        return MachineKindName(machine.Kind) + U(", %1 grader").arg(AngleOfSetting(machine.Setting));
     case mcHoles:
         if (machine.Setting >= 1 && machine.Setting <= 3)
-            return U("Hullemaskine, ") + HoleCount(machine.Setting, machine.Shape == 1);
-        return U("Hullemaskine");
+            return MachineKindName(machine.Kind) + U(", ") + HoleCount(machine.Setting, machine.Shape == 1);
+        return MachineKindName(machine.Kind);
     case mcStripe:
         if (machine.Setting < 3)
-            return U("Stregemaskine, ") + U(StripeWords[machine.Setting]);
-        return U("Stregemaskine");
+            return MachineKindName(machine.Kind) + U(", ") + U(StripeWords[machine.Setting]);
+        return MachineKindName(machine.Kind);
     default:
         return U("tom");
     }
