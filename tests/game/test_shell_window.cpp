@@ -74,18 +74,30 @@ private Q_SLOTS:
         TShownWindow shown;
         TfmBraet& w = shown.window;
         QCOMPARE(w.windowTitle(), QStringLiteral("Vorlen"));
+        // Every button of the tool bar, the additions' too, has a place of its
+        // own within the bar: in the first, narrower layout and once grown.
+        const auto eachInPlace = [&w] {
+            const QList<QToolButton*> bar = w.paTool->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly);
+            for (const QToolButton* a : bar) {
+                QVERIFY2(w.paTool->rect().contains(a->geometry()), qPrintable(a->objectName()));
+                for (const QToolButton* b : bar)
+                    QVERIFY2(a == b || !a->geometry().intersects(b->geometry()),
+                             qPrintable(a->objectName() + u' ' + b->objectName()));
+            }
+        };
+        eachInPlace();
+        if (QTest::currentTestFailed())
+            return;
         QVERIFY(shown.Show());
         // Without a window frame the outer size is the client size, so the
         // window grows to the 800 x 600 minimum.
         const QSize outer = w.frameGeometry().size();
         QVERIFY(outer.width() >= 800 && outer.height() >= 600);
         QVERIFY(w.width() >= 792 && w.height() >= 573);
-        // Every button of the tool bar, the additions' too, has a place of its own.
-        const QList<QToolButton*> bar = w.paTool->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly);
-        for (const QToolButton* a : bar)
-            for (const QToolButton* b : bar)
-                QVERIFY2(a == b || !a->geometry().intersects(b->geometry()),
-                         qPrintable(a->objectName() + u' ' + b->objectName()));
+        eachInPlace();
+        // The additions' buttons keep their places in the left-hand group.
+        for (const auto& [name, left] : {std::pair{"bbHentOpgave", 140}, {"bbHurtig", 196}, {"bbTip", 236}, {"bbTrin", 280}})
+            QCOMPARE(w.paTool->findChild<QToolButton*>(QString::fromLatin1(name))->x(), left);
         QCOMPARE(w.minimumSize(), w.maximumSize());
         QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(w.windowFlags() & Qt::WindowMinimizeButtonHint);

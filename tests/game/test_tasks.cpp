@@ -4,9 +4,11 @@
 #include "game_support.h"
 
 #include "app/assembly.h"
+#include "game/seam.h"
 #include "floor/hitarea.h"
 #include "floor/picturebox.h"
 #include "model/generator.h"
+#include "model/solver.h"
 #include "base/delay.h"
 #include "support/dialogs.h"
 #include "support/recordingsound.h"
@@ -424,6 +426,52 @@ private Q_SLOTS:
         QVERIFY(printer.pageLayout().isEquivalentTo(layout));
     }
 
+    // The additions' seam sets the floor as one edit and reads the run back.
+    void seamSetsTheLineAsOneEdit()
+    {
+        const TBraetSeam seam(*W);
+        TMachineLine line;
+        line[1] = {mcHoles, 2, 1};  // two square holes
+        line[4] = {mcRotate, 1, 0}; // 90
+        line[6] = {mcStripe, 2, 0}; // thick
+        line[7] = {mcHoles, 0, 0};  // no selector item shows it: stays empty
+        Put(*W, 1, mcStripe);
+        W->bbKoerPladeClick();
+        QVERIFY(W->FProducedPlate);
+        int floorChanged = 0;
+        connect(W.get(), &TBraetFloor::FloorChanged, this, [&floorChanged] { ++floorChanged; });
+        QVERIFY(seam.SetLine(line));
+        QCOMPARE(floorChanged, 1);
+        QVERIFY(!W->FProducedPlate && !W->FPlateBox);
+        line[7] = {};
+        QVERIFY(seam.Line() == line);
+        for (std::size_t i = 0; i < line.size(); ++i) {
+            QCOMPARE(!W->FMachines[i]->FPicture->isHidden(), line[i].Kind != mcNone);
+            QCOMPARE(W->cbSetting[i]->currentIndex(), line[i].Kind == mcNone ? -1 : SelectorIndexOf(line[i]));
+        }
+
+        // During a run the floor stays as the run reads it.
+        W->StartTask(1, 20000089);
+        QVERIFY(seam.SetLine(line));
+        bool refused = false;
+        FClock.OnWait = [&](std::size_t) {
+            if (!refused && W->FRunning)
+                refused = !seam.SetLine(TMachineLine{}) && seam.Line() == line;
+        };
+        W->bbKoerPladeClick();
+        FClock.OnWait = nullptr;
+        QVERIFY(refused);
+        TOpgave made;
+        made.Reset();
+        for (const TMachineRec& rec : line)
+            made.ApplyMachine(rec);
+        QVERIFY(SameFields(*W->FProducedPlate, made));
+        const TRunLine& run = seam.LastRun();
+        QVERIFY(run.Line == line);
+        QCOMPARE(run.Right, made.SameAs(*W->FTask));
+        QCOMPARE(run.Rating.Used, 3);
+    }
+
     // A pupil's game: random tasks of each difficulty, then a known task built
     // right (green) and wrong (red).
     void wholeGame()
@@ -452,6 +500,10 @@ private Q_SLOTS:
         QCOMPARE(W->FVerdict, vdRight);
         QVERIFY(W->FLampLit && InFront(W->imGroenTaend, W->imGroenSluk));
         QCOMPARE(FSound.Calls(), QStringList{QStringLiteral("play:OKLYD")});
+        // The rating of the right line, for everyone who asks.
+        QVERIFY(TBraetSeam(*W).LastRun().Right);
+        QCOMPARE(TBraetSeam(*W).LastRun().Rating.Used, int(line.size()));
+        QCOMPARE(TBraetSeam(*W).LastRun().Rating.Fewest, FewestMachines(known));
 
         W->ClearAllSlots();
         FSound.ClearCalls();
@@ -460,6 +512,7 @@ private Q_SLOTS:
         QVERIFY(W->FLampLit && InFront(W->imRoedTaend, W->imRoedSluk));
         QVERIFY(!InFront(W->imGroenTaend, W->imGroenSluk));
         QCOMPARE(FSound.Calls(), QStringList{QStringLiteral("play:FEJLLYD")});
+        QVERIFY(!TBraetSeam(*W).LastRun().Right && TBraetSeam(*W).LastRun().Rating.Sentence.isEmpty());
         QVERIFY(W->FTask->SameAs(known)); // a verdict keeps the task
     }
 };
