@@ -4,11 +4,11 @@
 // starts the three again. The step is kept only while the program runs.
 #pragma once
 
+#include "base/clock_timer.h"
 #include "model/task_number.h"
 
 #include <QObject>
 #include <QPointer>
-#include <QTimer>
 
 #include <array>
 #include <optional>
@@ -69,5 +69,5 @@ private:
     int FRightInRow = 0;
     std::optional<TTaskNumber> FGiven;
     bool FGivenSolved = false;
-    QTimer FNext;
+    TClockTimer FNext;
 };

@@ -18,7 +18,6 @@
 #include <QFrame>
 #include <QMenu>
 #include <QPainter>
-#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -108,7 +107,7 @@ TBraetFloor::TBraetFloor(QWidget* parent) : QWidget(parent, Qt::Window)
     Kopiertilklippebordet1 = pmUdskrivOpgave->addAction(QStringLiteral("Kopier til klippebord"));
     Kopiertilklippebordet1->setObjectName(QStringLiteral("Kopiertilklippebordet1"));
 
-    LightTimer = new QTimer(this);
+    LightTimer = new TClockTimer(this);
     LightTimer->setObjectName(QStringLiteral("LightTimer"));
     LightTimer->setInterval(500);
     LightTimer->setSingleShot(false);

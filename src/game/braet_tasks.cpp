@@ -11,7 +11,6 @@
 
 #include <QMenu>
 #include <QPointer>
-#include <QTimer>
 #include <QToolButton>
 
 #include <algorithm>

@@ -8,7 +8,6 @@
 #include "model/draw_grid.h"
 #include "shell/soundplayer.h"
 
-#include <QTimer>
 #include <QToolButton>
 
 namespace {
