@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Times 1000 waits of 2 ms, the pace of the plate's travel, and the processor
 // time they cost. A wait must never end before more than 2 ms have passed,
-// should end soon after, and must not keep the processor busy.
+// should end soon after, and must not keep the processor busy. Then the
+// clock's timers on the real clock, as the lamp (7 ticks of 500 ms) and the
+// splash (3000 ms once) use them: QTimer's coarse timers, within 5 % of
+// the interval either way.
+#include "base/clock_timer.h"
 #include "base/delay.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 
 #include <sys/resource.h>
 
@@ -62,5 +67,44 @@ int main(int argc, char** argv)
     std::printf("wall_ms: %.1f\n", wallMs);
     std::printf("cpu_ms: %.1f\n", cpuMs);
     std::printf("cpu_percent: %.1f\n", 100.0 * cpuMs / wallMs);
+
+    // The lamp restarts its timer in every tick, as the game does.
+    QEventLoop loop;
+    QElapsedTimer since;
+    TClockTimer lamp;
+    lamp.setInterval(500);
+    TClockTimer splash;
+    splash.setSingleShot(true);
+    splash.setInterval(3000);
+    int ticks = 0;
+    double lampShortest = 1e9;
+    double lampLongest = 0;
+    double lampLast = 0;
+    double splashAt = 0;
+    QObject::connect(&lamp, &TClockTimer::timeout, [&] {
+        const double at = double(since.nsecsElapsed()) / 1e6;
+        lamp.stop();
+        lampShortest = std::min(lampShortest, at - lampLast);
+        lampLongest = std::max(lampLongest, at - lampLast);
+        lampLast = at;
+        if (++ticks < 7)
+            lamp.start();
+        else if (!splash.isActive())
+            loop.quit();
+    });
+    QObject::connect(&splash, &TClockTimer::timeout, [&] {
+        splashAt = double(since.nsecsElapsed()) / 1e6;
+        if (!lamp.isActive())
+            loop.quit();
+    });
+    since.start();
+    lamp.start();
+    splash.start();
+    loop.exec();
+    std::printf("lamp_ticks: %d\n", ticks);
+    std::printf("lamp_period_min_ms: %.1f\n", lampShortest);
+    std::printf("lamp_period_max_ms: %.1f\n", lampLongest);
+    std::printf("lamp_last_ms: %.1f\n", lampLast);
+    std::printf("splash_ms: %.1f\n", splashAt);
     return early == 0 ? 0 : 1;
 }

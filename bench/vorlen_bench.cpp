@@ -30,6 +30,7 @@
 #include "app/startup_steps.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -83,6 +84,8 @@ public:
     explicit TMeasuringClock(TClock& inner) : FInner(inner) {}
 
     std::uint32_t Tick() override { return FInner.Tick(); }
+    QDateTime NowUtc() override { return FInner.NowUtc(); }
+    TTimerQueue* Timers() override { return FInner.Timers(); }
 
     void Wait(std::uint32_t ms) override
     {

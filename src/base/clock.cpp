@@ -3,6 +3,7 @@
 
 #include "base/delay.h"
 
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
@@ -103,6 +104,11 @@ TRealClock& RealClock()
 TClock* gClock = nullptr;
 
 } // namespace
+
+QDateTime TClock::NowUtc()
+{
+    return QDateTime::currentDateTimeUtc();
+}
 
 TClock& CurrentClock()
 {

@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The one clock of the program. Every pause goes through Delay(), which asks
-// the current clock; tests install a clock of their own that advances
-// virtually, so animations run in microseconds and their timelines are exact.
+// The one clock of the program. Every pause goes through Delay(), every timer
+// is a TClockTimer and the time of day comes from here; tests install a clock
+// of their own that advances virtually, so animations run in microseconds and
+// their timelines are exact.
 #pragma once
 
 #include <cstdint>
+
+class QDateTime;
+class TTimerQueue;
 
 class TClock {
 public:
@@ -14,6 +18,11 @@ public:
     // Waits until more than `ms` milliseconds have passed on Tick(),
     // dispatching the window system's events meanwhile.
     virtual void Wait(std::uint32_t ms) = 0;
+    // The date and time now, in UTC; the system's unless a clock says otherwise.
+    virtual QDateTime NowUtc();
+    // The timers this clock fires itself (during its waits), or nullptr: then
+    // every TClockTimer is a plain QTimer of the event loop.
+    virtual TTimerQueue* Timers() { return nullptr; }
 };
 
 // The clock in use; the real one unless a test installed another.

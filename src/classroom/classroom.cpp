@@ -14,6 +14,7 @@
 #include "model/answer_key.h"
 #include "model/generator.h"
 #include "base/clock.h"
+#include "base/clock_timer.h"
 #include "shell/messagedialog.h"
 #include "shell/resources.h"
 
@@ -27,7 +28,6 @@
 #include <QMenu>
 #include <QPrinter>
 #include <QScreen>
-#include <QTimer>
 #include <QToolButton>
 
 #include <algorithm>
@@ -132,15 +132,15 @@ TClassroom::TClassroom(TfmBraet& form) : QObject(&form), FForm(form), FSeam(form
     Ladder = new TLadder(form, this);
     connect(Ladder, &TLadder::Changed, this, [this] { ShowNumber(); });
 
-    auto* clock = new QTimer(this);
+    auto* clock = new TClockTimer(this);
     clock->setInterval(1000);
-    connect(clock, &QTimer::timeout, this, [this, clock] {
+    connect(clock, &TClockTimer::timeout, this, [this, clock] {
         if (FWindow && FWindow->isVisible())
             Refresh();
         else
             clock->stop();
     });
-    connect(Statistik1, &QAction::triggered, clock, qOverload<>(&QTimer::start));
+    connect(Statistik1, &QAction::triggered, clock, qOverload<>(&TClockTimer::start));
 }
 
 TClassroom* InstallClassroom(TfmBraet& form)

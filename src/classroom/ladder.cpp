@@ -67,12 +67,12 @@ TLadder::TLadder(TfmBraet& form, QObject* parent) : QObject(parent), FSeam(form)
     connect(menuKey, &QAction::triggered, this, [this] { ShowStepMenu(); });
 
     FNext.setSingleShot(true);
-    connect(&FNext, &QTimer::timeout, this, [this] { NextTask(); });
+    connect(&FNext, &TClockTimer::timeout, this, [this] { NextTask(); });
     connect(&form, &TfmBraet::VerdictShown, this, [this](TVerdict verdict) { Verdict(verdict == vdRight); });
     // An edit or a new run after the right answer: the pupil is still at
     // work on this task (trying a shorter line, say), so it stays.
-    connect(&form, &TfmBraet::PlateCleared, &FNext, &QTimer::stop);
-    connect(&form, &TfmBraet::FloorChanged, &FNext, &QTimer::stop);
+    connect(&form, &TfmBraet::PlateCleared, &FNext, &TClockTimer::stop);
+    connect(&form, &TfmBraet::FloorChanged, &FNext, &TClockTimer::stop);
     UpdateButton();
 }
 

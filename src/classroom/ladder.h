@@ -4,12 +4,12 @@
 // starts the three again. The step is kept only while the program runs.
 #pragma once
 
+#include "base/clock_timer.h"
 #include "game/seam.h"
 #include "model/task_number.h"
 
 #include <QObject>
 #include <QPointer>
-#include <QTimer>
 
 #include <array>
 #include <optional>
@@ -65,5 +65,5 @@ private:
     int FRightInRow = 0;
     std::optional<TTaskNumber> FGiven;
     bool FGivenSolved = false;
-    QTimer FNext;
+    TClockTimer FNext;
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "feedback/verdict_banner.h"
 
+#include "base/clock.h"
 #include "game/braet.h"
 #include "game/seam.h"
 #include "model/plate_diff.h"
@@ -71,7 +72,7 @@ TVerdictBanner::TVerdictBanner(TfmBraet& window) : QWidget(&window)
     setFocusPolicy(Qt::NoFocus);
     hide();
     FFrames.setInterval(40);
-    connect(&FFrames, &QTimer::timeout, this, [this] { Tick(); });
+    connect(&FFrames, &TClockTimer::timeout, this, [this] { Tick(); });
 
     connect(&window, &TfmBraet::VerdictShown, this, [this, seam = TBraetSeam(window)](TVerdict verdict) {
         QStringList hint;
@@ -107,7 +108,7 @@ void TVerdictBanner::Show(TVerdict verdict, const QStringList& hint, int stars)
     FTitle = verdict == vdRight ? QStringLiteral("Rigtigt!") : QStringLiteral("Prøv igen");
     FHint = hint;
     Place();
-    FAge.start();
+    FShownAt = CurrentClock().Tick();
     FFrames.start();
 }
 
@@ -120,7 +121,7 @@ void TVerdictBanner::ShowTip(const QString& tip)
     Place();
     // It stays, so it needs no frames.
     FFrames.stop();
-    FAge.invalidate();
+    FShownAt.reset();
 }
 
 void TVerdictBanner::Place()
@@ -154,13 +155,18 @@ bool TVerdictBanner::Fades() const
     return !FTip && FVerdict == vdRight;
 }
 
+std::uint32_t TVerdictBanner::Age() const
+{
+    return FShownAt ? CurrentClock().Tick() - *FShownAt : 0;
+}
+
 void TVerdictBanner::Tick()
 {
     if (FTip)
         return;
-    if (!Fades() && FAge.elapsed() >= StarsMs)
+    if (!Fades() && Age() >= std::uint32_t(StarsMs))
         FFrames.stop(); // nothing moves any more
-    else if (Fades() && FAge.elapsed() >= LifeMs)
+    else if (Fades() && Age() >= std::uint32_t(LifeMs))
         Drop();
     else
         update();
@@ -168,7 +174,7 @@ void TVerdictBanner::Tick()
 
 void TVerdictBanner::paintEvent(QPaintEvent*)
 {
-    const qint64 age = FAge.isValid() ? FAge.elapsed() : 0;
+    const qint64 age = Age();
     const double fade = Fades() ? std::clamp(double(LifeMs - age) / FadeMs, 0.0, 1.0) : 1.0;
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);

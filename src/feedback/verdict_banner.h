@@ -7,13 +7,15 @@
 // or the run changes.
 #pragma once
 
+#include "base/clock_timer.h"
 #include "floor/braet_floor.h"
 
-#include <QElapsedTimer>
 #include <QStringList>
-#include <QTimer>
 #include <QVector>
 #include <QWidget>
+
+#include <cstdint>
+#include <optional>
 
 class TfmBraet;
 
@@ -45,12 +47,14 @@ private:
     void Place();
     void Tick();
     bool Fades() const;
+    // Milliseconds on the clock since the verdict was shown; 0 for a tip.
+    std::uint32_t Age() const;
     TVerdict FVerdict = vdRight;
     QString FTitle;
     QStringList FHint;
     QVector<int> FHintLines; // screen lines of each, wrapped
     int FStars = 0;
     bool FTip = false;
-    QElapsedTimer FAge;
-    QTimer FFrames;
+    std::optional<std::uint32_t> FShownAt; // the clock's tick
+    TClockTimer FFrames;
 };

@@ -4,6 +4,7 @@
 // floor and the game flow share. The game flow (TfmBraet) derives from it.
 #pragma once
 
+#include "base/clock_timer.h"
 #include "floor/machinecomp.h"
 #include "model/opgave.h"
 
@@ -18,7 +19,6 @@ class QAction;
 class QFrame;
 class QMenu;
 class QPainter;
-class QTimer;
 class QToolButton;
 class TPictureBox;
 class THitArea;
@@ -73,7 +73,7 @@ public:
     QMenu* pmUdskrivOpgave = nullptr;
     QAction* Udskriv1 = nullptr;
     QAction* Kopiertilklippebordet1 = nullptr;
-    QTimer* LightTimer = nullptr;
+    TClockTimer* LightTimer = nullptr;
 
     // Game state.
     std::vector<std::unique_ptr<TMachineComp>> FMachines;

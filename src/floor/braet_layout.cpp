@@ -20,7 +20,6 @@
 #include <QFrame>
 #include <QMenu>
 #include <QPainter>
-#include <QTimer>
 #include <QToolButton>
 
 #include <algorithm>
@@ -112,7 +111,7 @@ TBraetFloor::TBraetFloor(QWidget* parent) : QWidget(parent, Qt::Window)
     Kopiertilklippebordet1 = pmUdskrivOpgave->addAction(QStringLiteral("Kopier til klippebord"));
     Kopiertilklippebordet1->setObjectName(QStringLiteral("Kopiertilklippebordet1"));
 
-    LightTimer = new QTimer(this);
+    LightTimer = new TClockTimer(this);
     LightTimer->setObjectName(QStringLiteral("LightTimer"));
     LightTimer->setInterval(500);
     LightTimer->setSingleShot(false);

@@ -4,7 +4,6 @@
 
 
 #include <QAction>
-#include <QTimer>
 #include <QToolButton>
 
 void TfmBraet::ConnectGame()
@@ -15,7 +14,7 @@ void TfmBraet::ConnectGame()
     for (QToolButton* b : {bbLet, bbMiddel, bbSvaer})
         connect(b, &QToolButton::clicked, this, [this, b] { bbStartClick(b); });
     connect(bbSound, &QToolButton::clicked, this, [this] { bbSoundClick(); });
-    connect(LightTimer, &QTimer::timeout, this, [this] { LightTimerTimer(); });
+    connect(LightTimer, &TClockTimer::timeout, this, [this] { LightTimerTimer(); });
     connect(bbPrint, &QToolButton::clicked, this, [this] { Udskriv1Click(); });
     connect(Udskriv1, &QAction::triggered, this, [this] { Udskriv1Click(); });
     connect(bbCopy, &QToolButton::clicked, this, [this] { Kopiertilklippebordet1Click(); });

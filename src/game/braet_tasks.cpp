@@ -12,7 +12,6 @@
 
 #include <QMenu>
 #include <QPointer>
-#include <QTimer>
 #include <QToolButton>
 
 #include <algorithm>

@@ -9,7 +9,6 @@
 #include "model/line_advice.h"
 #include "shell/soundplayer.h"
 
-#include <QTimer>
 #include <QToolButton>
 
 namespace {

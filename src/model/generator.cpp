@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/generator.h"
 
+#include "base/clock.h"
+
 #include <QDateTime>
 
 #include <algorithm>
@@ -85,5 +87,5 @@ std::uint32_t SeedOfTime(const QTime& time)
 
 std::uint32_t TimeOfDaySeed()
 {
-    return SeedOfTime(QDateTime::currentDateTimeUtc().time());
+    return SeedOfTime(CurrentClock().NowUtc().time());
 }

@@ -46,5 +46,5 @@ TOpgave GenerateTask(std::uint32_t seed, int difficulty, std::vector<TMachineRec
 // Milliseconds since midnight of `time`: the seed of a new task.
 std::uint32_t SeedOfTime(const QTime& time);
 
-// Milliseconds since midnight UTC now.
+// Milliseconds since midnight UTC now, on the one clock.
 std::uint32_t TimeOfDaySeed();

@@ -39,6 +39,8 @@ public:
             FPlayer->Stop();
     }
 
+    bool Loading() const override { return FPlayer && FPlayer->Loading(); }
+
 private:
     void Load()
     {

@@ -15,4 +15,7 @@ public:
     // The player has turned sound on: a player that loads what it needs
     // lazily starts loading now, so that the first sound is not late.
     virtual void Prepare() {}
+    // Sounds are still being read in the background. A sound effect
+    // destroyed mid-load leaves Qt Multimedia's loader objects behind.
+    virtual bool Loading() const { return false; }
 };

@@ -7,7 +7,6 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QScreen>
-#include <QTimer>
 
 TfmSplash* fmSplash = nullptr;
 
@@ -25,11 +24,11 @@ TfmSplash::TfmSplash()
 
     // Started now; its tick can only be handled once the event loop runs,
     // so the splash never goes before the main window is up.
-    Timer1 = new QTimer(this);
+    Timer1 = new TClockTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setSingleShot(true);
     Timer1->setInterval(3000);
-    connect(Timer1, &QTimer::timeout, this, &TfmSplash::Timer1Timer);
+    connect(Timer1, &TClockTimer::timeout, this, &TfmSplash::Timer1Timer);
     Timer1->start();
 }
 

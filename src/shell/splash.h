@@ -2,11 +2,12 @@
 // The splash picture that covers the start of the program.
 #pragma once
 
+#include "base/clock_timer.h"
+
 #include <QImage>
 #include <QWidget>
 
 class QLabel;
-class QTimer;
 
 class TfmSplash : public QWidget {
     Q_OBJECT
@@ -14,7 +15,7 @@ public:
     TfmSplash();
 
     QLabel* Image1 = nullptr; // the picture, stretched over the whole client area
-    QTimer* Timer1 = nullptr; // 3000 ms from creation
+    TClockTimer* Timer1 = nullptr; // 3000 ms from creation
 
     // Any of the three closes the splash for good.
     void Image1Click();

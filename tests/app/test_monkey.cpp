@@ -66,11 +66,12 @@ namespace {
 
 // Two seeds of 10,000 actions each, in both builds: about 75 s of processor
 // time in the normal build and 265 s with the sanitizers (2026-12-09).
+// tests/CMakeLists.txt runs each seed as a CTest test of its own.
 constexpr int DefaultActions = 10000;
 constexpr std::uint32_t DefaultSeeds[] = {20240611u, 7u};
 
-// The real lamp timer would tick on the wall clock at unforeseeable points;
-// the monkey ticks it itself while it is running.
+// The lamp timer would tick inside any wait of the test clock; the monkey
+// ticks it itself while it is running, at points of its own choosing.
 constexpr int LampTimerParked = 3600 * 1000;
 // One wait in this many acts in the middle: rarely in the bar's long travel,
 // often in the shorter tilts, animations and the slide.

@@ -41,11 +41,8 @@
 
 using namespace gametest;
 
-class TestClassroom : public QObject {
+class TestClassroom : public QObject, TGameFixture {
     Q_OBJECT
-    TTestClock FClock;
-    TRecordingSound FSound;
-    std::unique_ptr<TfmBraet> W;
     TClassroom* C = nullptr;
 
     void Fetch(const QString& number)
@@ -79,12 +76,10 @@ class TestClassroom : public QObject {
 private Q_SLOTS:
     void init()
     {
-        ClearQuitRequest();
-        W = AssembleGame(&FSound);
-        W->FormActivate();
+        StartGame();
         C = W->findChild<TClassroom*>();
     }
-    void cleanup() { W.reset(); }
+    void cleanup() { EndGame(); }
 
     // Ctrl+O's box: the task of the number exactly as StartTask makes it,
     // without "Ny opgave?". A number it cannot read keeps the box open with

@@ -31,11 +31,8 @@
 
 using namespace gametest;
 
-class TestLadder : public QObject {
+class TestLadder : public QObject, TGameFixture {
     Q_OBJECT
-    TTestClock FClock;
-    TRecordingSound FSound;
-    std::unique_ptr<TfmBraet> W;
     TClassroom* C = nullptr;
 
     void RunLine(const std::vector<TMachineRec>& line, TVerdict expected)
@@ -46,8 +43,8 @@ class TestLadder : public QObject {
         QCOMPARE(W->FVerdict, expected);
     }
     void SolveShortest() { RunLine(ShortestLine(*W->FTask).value(), vdRight); }
-    // A line that does not make the task shown. The tasks come by the time
-    // of day, and a fixed line is the answer to some of them.
+    // A line that does not make the task shown; a fixed line is the answer
+    // to some tasks.
     void AnswerWrong()
     {
         for (const TMachineRec& machine : {TMachineRec{mcStripe, 2, 0}, TMachineRec{mcStripe, 0, 0}}) {
@@ -75,12 +72,12 @@ class TestLadder : public QObject {
 private Q_SLOTS:
     void init()
     {
-        ClearQuitRequest();
-        W = AssembleGame(&FSound);
-        W->FormActivate();
+        // The ladder's tasks come by the time of day: the same every run.
+        FClock.SetTimeOfDay(QTime(10, 15, 30, 250));
+        StartGame();
         C = W->findChild<TClassroom*>();
     }
-    void cleanup() { W.reset(); }
+    void cleanup() { EndGame(); }
 
     // Three right answers in a row climb one step; a wrong one starts the
     // three again. The next task comes by itself after a right answer.
@@ -92,7 +89,10 @@ private Q_SLOTS:
         CheckTask(1);
         SolveShortest();
         const TTaskNumber first = *W->FTaskNumber;
-        QTRY_VERIFY_WITH_TIMEOUT(W->FTaskNumber != first, 6000);
+        Delay(3498);
+        QCOMPARE(W->FTaskNumber, first);
+        Delay(0); // 3.5 s after the verdict
+        QVERIFY(W->FTaskNumber != first);
         CheckTask(1);
         SolveShortest();
         ladder.ChooseStep(ladder.Step()); // a solved task goes unasked

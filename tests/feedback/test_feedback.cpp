@@ -31,18 +31,8 @@
 
 using namespace gametest;
 
-class TestFeedback : public QObject {
+class TestFeedback : public QObject, TGameFixture {
     Q_OBJECT
-    TTestClock FClock;
-    TRecordingSound FSound;
-    std::unique_ptr<TfmBraet> W;
-
-    void NewWindow()
-    {
-        W.reset();
-        W = AssembleGame(&FSound);
-        W->FormActivate();
-    }
 
     // Virtual milliseconds of one run.
     std::uint32_t TimedRun()
@@ -62,14 +52,9 @@ class TestFeedback : public QObject {
 private Q_SLOTS:
     void init()
     {
-        ClearQuitRequest();
-        NewWindow();
+        StartGame();
     }
-    void cleanup()
-    {
-        FClock.OnWait = nullptr;
-        W.reset();
-    }
+    void cleanup() { EndGame(); }
 
     // Every wait of the run is four times shorter with the toggle on, also
     // when it is switched on in the middle; off, the timeline is as before.
@@ -104,7 +89,7 @@ private Q_SLOTS:
         FClock.OnWait = nullptr;
 
         // Off at every start.
-        NewWindow();
+        StartGame();
         QVERIFY(!W->findChild<TFastRun*>()->bbHurtig->isChecked());
         QCOMPARE(DelayFactor(), 1.0);
     }
@@ -127,6 +112,8 @@ private Q_SLOTS:
         QCOMPARE(banner->Title(), QStringLiteral("Prøv igen"));
         QVERIFY(banner->Hint().first().startsWith(QStringLiteral("På din plade")));
         QVERIFY(!banner->geometry().intersects(W->imRoedTaend->geometry()));
+        Delay(5000); // a wrong answer's hint stays for a slow reader
+        QVERIFY(banner->isVisible());
 
         // Slot 1's picture is the plate after the square holes alone.
         TOpgave squares;
@@ -234,6 +221,12 @@ private Q_SLOTS:
         QCOMPARE(banner->Stars(), 3);
         QVERIFY(banner->Hint().first().contains(QString::number(fewest)));
         QVERIFY(!banner->Hint().first().contains(QString::number(generated.size())));
+        // "Rigtigt!" fades out as the lamp's blinking ends.
+        Delay(3400);
+        QVERIFY(banner->isVisible());
+        Delay(200);
+        QVERIFY(!banner->isVisible());
+        QVERIFY(W->FLampLit && !W->LightTimer->isActive());
     }
 
     // Tips one press at a time: the count, the kinds, then machine after

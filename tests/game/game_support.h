@@ -1,12 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Helpers shared by the game tests: building a line on the floor, answering
-// the message dialog, and small test animations.
+// Helpers shared by the tests that play the game: the game as it ships on
+// the test clock, building a line on the floor, and small test animations.
+// Dialogs are answered with support/dialogs.h.
 #pragma once
 
+#include "app/assembly.h"
+#include "base/delay.h"
 #include "floor/platebox.h"
 #include "floor/settingselector.h"
 #include "game/braet.h"
 #include "model/machdefs.h"
+#include "support/dialogs.h"
+#include "support/recordingsound.h"
+#include "support/testclock.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -20,6 +26,34 @@
 #include <vector>
 
 namespace gametest {
+
+// The game as it ships (AssembleGame), on the test clock and a recording
+// sound, fresh for every test function: a test class derives from it and
+// calls StartGame() in init() and EndGame() in cleanup().
+class TGameFixture {
+protected:
+    TTestClock FClock; // first in, last out: the window's timers run on it
+    TRecordingSound FSound;
+    std::unique_ptr<TfmBraet> W;
+
+    // Also a new window in the middle of a test.
+    void StartGame()
+    {
+        ClearQuitRequest();
+        FClock.OnWait = nullptr;
+        W.reset();
+        W = AssembleGame(&FSound);
+        W->FormActivate();
+        FClock.ClearWaits();
+        FSound.ClearCalls();
+    }
+    void EndGame()
+    {
+        FClock.OnWait = nullptr;
+        W.reset();
+        ClearQuitRequest();
+    }
+};
 
 // Puts a machine into slot `slot` (1..8) as the player would: place it, then
 // choose selector item `index`.
@@ -61,40 +95,6 @@ inline bool InFront(const QWidget* front, const QWidget* back)
     const QObjectList& order = front->parentWidget()->children();
     return order.indexOf(front) > order.indexOf(back);
 }
-
-// Answers the next modal dialog by clicking the button named `button`
-// ("YES", "NO", "OK"); remembers the dialog's message. Polls, because the
-// dialog only appears once the code under test opens it.
-class TDialogAnswer : public QObject {
-public:
-    explicit TDialogAnswer(const QString& button) : FButton(button)
-    {
-        FTimer.setInterval(5);
-        connect(&FTimer, &QTimer::timeout, this, [this] { Poll(); });
-        FTimer.start();
-    }
-    bool Seen() const { return FSeen; }
-    QString Message() const { return FMessage; }
-
-private:
-    void Poll()
-    {
-        QWidget* dialog = QApplication::activeModalWidget();
-        if (!dialog || FSeen)
-            return;
-        if (auto* label = dialog->findChild<QLabel*>(QStringLiteral("Message")))
-            FMessage = label->text();
-        if (auto* b = dialog->findChild<QAbstractButton*>(FButton)) {
-            FSeen = true;
-            FTimer.stop();
-            b->click();
-        }
-    }
-    QString FButton;
-    QString FMessage;
-    bool FSeen = false;
-    QTimer FTimer;
-};
 
 inline int WriteGifBytes(GifFileType* gif, const GifByteType* data, int count)
 {

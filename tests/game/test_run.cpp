@@ -37,11 +37,8 @@ struct TLine {
 
 Q_DECLARE_METATYPE(TLine)
 
-class TestRun : public QObject {
+class TestRun : public QObject, TGameFixture {
     Q_OBJECT
-    TTestClock FClock;
-    TRecordingSound FSound;
-    std::unique_ptr<TfmBraet> W;
     std::vector<TShot> FShots;
 
     void Build(const QList<TLine>& line, int animationWidth = 80)
@@ -77,19 +74,9 @@ class TestRun : public QObject {
 private Q_SLOTS:
     void init()
     {
-        ClearQuitRequest();
-        W = AssembleGame(&FSound);
-        W->FormActivate();
-        FClock.OnWait = nullptr;
-        FClock.ClearWaits();
-        FSound.ClearCalls();
+        StartGame();
     }
-    void cleanup()
-    {
-        FClock.OnWait = nullptr;
-        W.reset();
-        ClearQuitRequest();
-    }
+    void cleanup() { EndGame(); }
 
     void geometry_data()
     {

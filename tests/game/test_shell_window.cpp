@@ -28,6 +28,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTest>
+#include <QAbstractTextDocumentLayout>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QToolButton>
@@ -274,7 +275,8 @@ private Q_SLOTS:
         QCOMPARE(help->Browser->documentTitle(), QStringLiteral("Vorlen – Vejledning"));
         QVERIFY(help->Browser->toPlainText().startsWith(QStringLiteral("Vorlen – Vejledning")));
         // Its pictures fit the window: the page never scrolls sideways.
-        QTest::qWait(50);
+        help->Browser->document()->documentLayout()->documentSize(); // laid out to the end
+        QCoreApplication::processEvents();
         QCOMPARE(help->Browser->horizontalScrollBar()->maximum(), 0);
 
         // Asked again after reading on, it shows the contents again, in the same window.
@@ -369,7 +371,7 @@ private Q_SLOTS:
         TShownWindow shown;
         TfmBraet& w = shown.window;
         QVERIFY(shown.Show());
-        QTimer::singleShot(20, &w, [&w] { w.close(); });
+        QTimer::singleShot(0, &w, [&w] { w.close(); });
         OnDialog([](QDialog* dialog) { dialog->findChild<QPushButton*>(QStringLiteral("YES"))->click(); });
         QElapsedTimer clock;
         clock.start();
@@ -404,9 +406,9 @@ private Q_SLOTS:
         QTRY_VERIFY((form->frameGeometry().center() - centre).manhattanLength() <= 2);
         if (!splash.isNull())
             QVERIFY(fmSplash->isVisible());
-        // Let the sound module load and its samples with it: Qt Multimedia
-        // leaves its loader objects behind when an effect dies mid-load.
-        QTest::qWait(1000);
+        // The sound is off: nothing loads in the background that could
+        // outlive the window.
+        QVERIFY(!form->Sound().Loading());
         form.reset();
         QVERIFY(!QuitRequested());
     }

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game's own sound player loads Qt Multimedia from its module only once
 // the player turns sound on, and plays through it once loaded.
+#include "base/delay.h"
 #include "game/braet.h"
 #include "shell/soundloader.h"
 #include "shell/soundplayer.h"
+#include "support/testclock.h"
 
 #include <QFile>
 #include <QTest>
@@ -19,15 +21,16 @@ bool Mapped(const char* library)
 // Qt Multimedia loads the samples on a thread of its own; a sound effect
 // destroyed while that is under way leaves Qt's loader objects behind, which
 // the leak checker reports. The game's player lives as long as the program.
-void LetSamplesLoad()
+void LetSamplesLoad(const TSoundInterface& sound)
 {
-    QTest::qWait(1000);
+    QTRY_VERIFY_WITH_TIMEOUT(!sound.Loading(), 5000);
 }
 
 } // namespace
 
 class TestSoundModule : public QObject {
     Q_OBJECT
+    TTestClock FClock;
 private Q_SLOTS:
     void loadsWhenSoundIsTurnedOn()
     {
@@ -38,15 +41,18 @@ private Q_SLOTS:
         QVERIFY(!Mapped("vorlen-sound.so"));
         QVERIFY(!Mapped("libQt6Multimedia"));
         // The sound starts off: idling loads nothing.
-        QTest::qWait(500);
+        Delay(500);
         QVERIFY(!Mapped("vorlen-sound.so"));
-        // Turning it on loads the module before the first sound is due.
+        // Turning it on loads the module once the click has been answered,
+        // before the first sound is due.
         window.bbSoundClick();
-        QTRY_VERIFY_WITH_TIMEOUT(Mapped("vorlen-sound.so"), 5000);
+        QVERIFY(!Mapped("vorlen-sound.so"));
+        Delay(0);
+        QVERIFY(Mapped("vorlen-sound.so"));
         QVERIFY(Mapped("libQt6Multimedia"));
         window.Sound().Play(QStringLiteral("OKLYD"));
         window.Sound().Stop();
-        LetSamplesLoad();
+        LetSamplesLoad(window.Sound());
     }
 
     void firstSoundLoadsAtOnce()
@@ -55,7 +61,7 @@ private Q_SLOTS:
         sound->Play(QStringLiteral("FEJLLYD")); // loads synchronously if needed
         QVERIFY(Mapped("vorlen-sound.so"));
         sound->Stop();
-        LetSamplesLoad();
+        LetSamplesLoad(*sound);
     }
 };
 

@@ -32,11 +32,8 @@
 
 using namespace gametest;
 
-class TestTasks : public QObject {
+class TestTasks : public QObject, TGameFixture {
     Q_OBJECT
-    TTestClock FClock;
-    TRecordingSound FSound;
-    std::unique_ptr<TfmBraet> W;
 
     // A line on the floor, run, and made the task.
     void TaskFromPlate()
@@ -65,17 +62,9 @@ class TestTasks : public QObject {
 private Q_SLOTS:
     void init()
     {
-        ClearQuitRequest();
-        W = AssembleGame(&FSound);
-        W->FormActivate();
-        FClock.OnWait = nullptr;
-        FClock.ClearWaits();
+        StartGame();
     }
-    void cleanup()
-    {
-        FClock.OnWait = nullptr;
-        W.reset();
-    }
+    void cleanup() { EndGame(); }
 
     void firstDifficultyAsksNothing_data()
     {
@@ -93,7 +82,6 @@ private Q_SLOTS:
         W->LightTimer->start();
         TDialogAnswer answer(QStringLiteral("NO"));
         buttons[button]->click();
-        QTest::qWait(20);
         QVERIFY(!answer.Seen());
         QVERIFY(W->FTaskGiven);
         QVERIFY(W->FTask);

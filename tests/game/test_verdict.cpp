@@ -14,11 +14,8 @@
 
 using namespace gametest;
 
-class TestVerdict : public QObject {
+class TestVerdict : public QObject, TGameFixture {
     Q_OBJECT
-    TTestClock FClock;
-    TRecordingSound FSound;
-    std::unique_ptr<TfmBraet> W;
 
     // A produced plate and a task that match (or not).
     void Judge(bool right)
@@ -43,12 +40,9 @@ class TestVerdict : public QObject {
 private Q_SLOTS:
     void init()
     {
-        ClearQuitRequest();
-        W = AssembleGame(&FSound);
-        W->FormActivate();
-        FSound.ClearCalls();
+        StartGame();
     }
-    void cleanup() { W.reset(); }
+    void cleanup() { EndGame(); }
 
     void startsUnlit()
     {
@@ -87,15 +81,24 @@ private Q_SLOTS:
         }
     }
 
-    // The lamp timer itself drives the blinking (shortened, on the real clock).
+    // The lamp timer itself drives the blinking, a tick every 500 ms on the
+    // clock: dark and lit in turn, lit for good from 3 s on.
     void lampTimerTicks()
     {
-        W->LightTimer->setInterval(20);
-        QList<bool> seen; // the lamp after each tick, recorded after the game's handler
-        connect(W->LightTimer, &QTimer::timeout, this, [this, &seen] { seen.append(Lit(vdWrong)); });
+        QList<std::pair<std::uint32_t, bool>> seen; // after each tick: when, and the lamp after the game's handler
+        const std::uint32_t start = FClock.Tick();
+        connect(W->LightTimer, &TClockTimer::timeout, this,
+                [&] { seen.append({FClock.Tick() - start, Lit(vdWrong)}); });
         Judge(false);
-        QTRY_VERIFY_WITH_TIMEOUT(!W->LightTimer->isActive(), 3000);
-        QCOMPARE(seen, (QList<bool>{false, true, false, true, false, true, true}));
+        Delay(3498);
+        QCOMPARE(seen.size(), 6);
+        QVERIFY(W->LightTimer->isActive());
+        Delay(0);
+        const QList<std::pair<std::uint32_t, bool>> expected{{500, false},  {1000, true}, {1500, false}, {2000, true},
+                                                             {2500, false}, {3000, true}, {3500, true}};
+        QCOMPARE(seen, expected);
+        QVERIFY(!W->LightTimer->isActive());
+        QVERIFY(Lit(vdWrong));
     }
 
     // Blinking goes on through a ClearPlate; once it has ended, the lamp goes out for good.

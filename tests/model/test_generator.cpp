@@ -4,6 +4,7 @@
 #include "model/generator.h"
 
 #include "plate_lines.h"
+#include "support/testclock.h"
 
 #include <QDateTime>
 #include <QTest>
@@ -34,6 +35,7 @@ private Q_SLOTS:
     void seedOfTime_data();
     void seedOfTime();
     void timeOfDaySeedIsNow();
+    void timeOfDaySeedOnTheTestClock();
 };
 
 void TestGenerator::randomSource_data()
@@ -319,6 +321,16 @@ void TestGenerator::timeOfDaySeedIsNow()
     QVERIFY(seed < 86400000u);
     if (before <= after) // not across midnight
         QVERIFY(before <= seed && seed <= after);
+}
+
+// Tests choose the time of day their new tasks come from.
+void TestGenerator::timeOfDaySeedOnTheTestClock()
+{
+    TTestClock clock;
+    clock.SetTimeOfDay(QTime(12, 34, 56, 789));
+    QCOMPARE(TimeOfDaySeed(), 45296789u);
+    clock.Wait(9);
+    QCOMPARE(TimeOfDaySeed(), 45296799u);
 }
 
 QTEST_GUILESS_MAIN(TestGenerator)

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The splash, the about box and the help window with its guide.
 #include "shell/about.h"
+#include "base/delay.h"
 #include "support/dialogs.h"
 #include "shell/fonts.h"
 #include "shell/helpwindow.h"
 #include "shell/splash.h"
+#include "support/testclock.h"
 
 #include <QApplication>
 #include <QFile>
@@ -18,8 +20,6 @@
 #include <QSet>
 #include <QTest>
 #include <QTextBrowser>
-#include <QThread>
-#include <QTimer>
 
 #include <functional>
 
@@ -49,6 +49,7 @@ QString HelpText()
 
 class TestSplashAbout : public QObject {
     Q_OBJECT
+    TTestClock FClock;
 
 private Q_SLOTS:
     void initTestCase() { InstallFontSubstitutes(); }
@@ -103,8 +104,8 @@ private Q_SLOTS:
         QCOMPARE(fmSplash->isVisible(), !closes);
         QCOMPARE(fmSplash->Timer1->isActive(), !closes);
         if (closes) {
-            // Hidden for good: nothing brings it back.
-            QTest::qWait(20);
+            // Hidden for good: nothing brings it back, not even the time.
+            Delay(3100);
             QVERIFY(!fmSplash->isVisible());
         }
     }
@@ -114,11 +115,15 @@ private Q_SLOTS:
         ShowSplash(Picture(270, 220));
         QCOMPARE(fmSplash->Timer1->interval(), 3000);
         QVERIFY(fmSplash->Timer1->isActive());
+        // On show for the whole three seconds.
+        Delay(2998);
+        QVERIFY(fmSplash->isVisible());
         // Longer than the timer, but without an event loop: still on show.
-        QThread::msleep(3100);
+        FClock.SetNow(FClock.Tick() + 100);
         QVERIFY(fmSplash->isVisible());
         // Overdue, it goes as soon as events are handled.
-        QTRY_VERIFY_WITH_TIMEOUT(!fmSplash->isVisible(), 300);
+        Delay(0);
+        QVERIFY(!fmSplash->isVisible());
         QVERIFY(!fmSplash->Timer1->isActive());
     }
 

@@ -5,6 +5,8 @@
 
 #include <QUrl>
 
+#include <algorithm>
+
 TQtSoundPlayer::TQtSoundPlayer()
 {
     for (const QString& name : {QStringLiteral("OKLYD"), QStringLiteral("FEJLLYD")}) {
@@ -33,6 +35,12 @@ void TQtSoundPlayer::Stop()
     // Never wait on isPlaying(): without an audio device it stays true.
     for (auto& [name, effect] : FEffects)
         effect->stop();
+}
+
+bool TQtSoundPlayer::Loading() const
+{
+    return std::any_of(FEffects.begin(), FEffects.end(),
+                       [](const auto& effect) { return effect.second->status() == QSoundEffect::Loading; });
 }
 
 const QSoundEffect* TQtSoundPlayer::Effect(const QString& name) const

@@ -21,6 +21,7 @@ public:
 
     void Play(const QString& name) override;
     void Stop() override;
+    bool Loading() const override;
 
     // The effect behind a sound name (nullptr for an unknown name); for
     // checking its loading state.
