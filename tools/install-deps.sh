@@ -9,7 +9,7 @@ packages=(
   libgif-dev libxkbcommon-dev
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth imagemagick poppler-utils openbox xdotool
-  desktop-file-utils appstream dpkg-dev file
+  desktop-file-utils appstream dpkg-dev file lintian
 )
 
 missing=()

@@ -4,6 +4,7 @@
 #include "floor/picturebox.h"
 #include "game/braet.h"
 #include "app/assembly.h"
+#include "app/commandline.h"
 #include "model/draw_grid.h"
 #include "shell/about.h"
 #include "shell/centrewindow.h"
@@ -14,6 +15,7 @@
 #include "app/startup_steps.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -32,6 +34,16 @@ int InstallDanishTranslations(QCoreApplication& app)
             delete translator; // the game still runs, with Qt's English texts
     }
     return installed;
+}
+
+void NameApplication()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Vorlen"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VORLEN_VERSION));
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Vorlen"));
+    // Ties the windows to the desktop entry (the Wayland app id); under X the
+    // window's class is the application name, the entry's StartupWMClass.
+    QGuiApplication::setDesktopFileName(QStringLiteral("dk.vorlen.Vorlen"));
 }
 
 void FormCreate(TfmBraet& form)
@@ -63,7 +75,11 @@ void ShowMainWindow(TfmBraet& form)
 
 int VorlenMain(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    if (const std::optional<int> answered = AnswerCommandLine(argc, argv, stdout, stderr))
+        return *answered;
+    // Nothing is left on the command line for Qt to read either.
+    int noArguments = 1;
+    QApplication app(noArguments, argv);
     return VorlenRun(app);
 }
 
@@ -72,8 +88,7 @@ int VorlenRun(QApplication& app)
     // Decoded meanwhile: the fonts, translations and the window's build
     // take as long as the pictures.
     PrefetchPictures(DeviceGrid(app.devicePixelRatio()));
-    QApplication::setApplicationName(QStringLiteral("Vorlen"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Vorlen"));
+    NameApplication();
     InstallFontSubstitutes();
     InstallDanishTranslations(app);
     const QImage icon = LoadPicture(QStringLiteral("MAINICON"));

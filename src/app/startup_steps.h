@@ -13,6 +13,10 @@ class TfmBraet;
 // Returns how many of Qt's translation catalogues were installed.
 int InstallDanishTranslations(QCoreApplication& app);
 
+// Name, version and desktop entry of the application, as the package's
+// desktop entry and catalogue data know them.
+void NameApplication();
+
 // The last step of the main window's creation: shows the splash with the
 // picture of Image2 and paints it at once.
 void FormCreate(TfmBraet& form);

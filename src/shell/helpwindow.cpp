@@ -49,14 +49,11 @@ protected:
 QString HelpFilePath()
 {
     const QDir programDir(QCoreApplication::applicationDirPath());
-    QStringList candidates{
+    // Installed: in the game's data folder; in the build tree: beside.
+    const QStringList candidates{
+        QDir::cleanPath(programDir.filePath(QStringLiteral(VORLEN_DATA_RELDIR "/") + kHelpFileName)),
         programDir.filePath(kHelpFileName),
-        QDir::cleanPath(programDir.filePath(QStringLiteral("../share/vorlen/") + kHelpFileName)),
     };
-#ifdef VORLEN_HELP_SOURCE_DIR
-    // A developer build run from its build tree finds the guide in the sources.
-    candidates.append(QDir(QStringLiteral(VORLEN_HELP_SOURCE_DIR)).filePath(kHelpFileName));
-#endif
     for (const QString& candidate : std::as_const(candidates))
         if (QFileInfo(candidate).isFile())
             return candidate;

@@ -82,17 +82,15 @@ QImage ReadBitmap(QByteArray data)
 }
 
 // The high-resolution versions (names with "@2x", "@3x") are in a resource
-// file of their own, mapped the first time one is asked for: beside the
-// program, in the installed data folder, or in the build tree.
+// file of their own, mapped the first time one is asked for: in the
+// installed data folder, or beside a program in the build tree.
 void UseHiResResources()
 {
     static const bool registered = [] {
         const QDir programDir(QCoreApplication::applicationDirPath());
-        QStringList candidates{programDir.filePath(QStringLiteral("vorlen-hires.rcc")),
-                               programDir.filePath(QStringLiteral("../share/vorlen/vorlen-hires.rcc"))};
-#ifdef VORLEN_HIRES_BUILD_PATH
-        candidates.append(QStringLiteral(VORLEN_HIRES_BUILD_PATH));
-#endif
+        const QStringList candidates{
+            QDir::cleanPath(programDir.filePath(QStringLiteral(VORLEN_DATA_RELDIR "/vorlen-hires.rcc"))),
+            programDir.filePath(QStringLiteral("vorlen-hires.rcc"))};
         for (const QString& candidate : std::as_const(candidates))
             if (QFileInfo(candidate).isFile() && QResource::registerResource(candidate))
                 return true;

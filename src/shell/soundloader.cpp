@@ -68,10 +68,10 @@ QString SoundModulePath()
 {
     const QString name = QStringLiteral("vorlen-sound.so");
     const QDir appDir(QCoreApplication::applicationDirPath());
+    // Installed: in the private module folder; in the build tree: beside.
     const QStringList candidates{
-        appDir.filePath(name),
         appDir.filePath(QStringLiteral(VORLEN_SOUND_MODULE_RELDIR "/") + name),
-        QStringLiteral(VORLEN_SOUND_MODULE_BUILD_DIR "/") + name,
+        appDir.filePath(name),
     };
     for (const QString& candidate : candidates)
         if (QFileInfo::exists(candidate))

@@ -109,7 +109,8 @@ void TestFloorGestures::removeAndPush()
 
     for (int i = 0; i < 8; ++i) {
         const TSlotState now = StateOf(*floor, i);
-        const QByteArray where = "slot " + QByteArray::number(i + 1);
+        const QByteArray slotName = "slot " + QByteArray::number(i + 1);
+        const char* const where = slotName.constData();
         if (from[i] == 0) {
             QVERIFY2(now.Machine.Kind == mcNone, where);
             QVERIFY2(!now.PictureShown, where);
@@ -122,7 +123,7 @@ void TestFloorGestures::removeAndPush()
         QVERIFY2(now.Index == was.Index, where);
         QVERIFY2(now.PictureShown == was.PictureShown, where);
         if (was.PictureShown)
-            QVERIFY2(now.Picture == was.Picture, QByteArray(where + " picture"));
+            QVERIFY2(now.Picture == was.Picture, QByteArray(slotName + " picture").constData());
     }
     QCOMPARE(RunResultKept(*floor), resultKept);
 }
@@ -248,7 +249,8 @@ void TestFloorGestures::guardWhileBusy()
 
     for (int i = 0; i < 8; ++i) {
         const TSlotState now = StateOf(*floor, i);
-        const QByteArray where = "slot " + QByteArray::number(i + 1);
+        const QByteArray slotName = "slot " + QByteArray::number(i + 1);
+        const char* const where = slotName.constData();
         QVERIFY2(now.Machine == before[std::size_t(i)].Machine, where);
         QVERIFY2(now.Items == before[std::size_t(i)].Items, where);
         QVERIFY2(now.Index == before[std::size_t(i)].Index, where);

@@ -20,11 +20,13 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTest>
@@ -411,6 +413,29 @@ private Q_SLOTS:
         QVERIFY(!form->Sound().Loading());
         form.reset();
         QVERIFY(!QuitRequested());
+    }
+
+    // The window is tied to the package's desktop entry by the desktop file
+    // name (Wayland) and by its class, the application name (X); the version
+    // is the catalogue's newest release.
+    void namedAsThePackageKnowsIt()
+    {
+        NameApplication();
+        QCOMPARE(QGuiApplication::desktopFileName() + u".desktop",
+                 QStringLiteral("dk.vorlen.Vorlen.desktop"));
+        QFile entry(QStringLiteral(VORLEN_SOURCE_DIR "/packaging/dk.vorlen.Vorlen.desktop"));
+        QVERIFY(entry.open(QIODevice::ReadOnly | QIODevice::Text));
+        const QString entryText = QString::fromUtf8(entry.readAll());
+        QVERIFY(entryText.contains(u"\nStartupWMClass=" + QCoreApplication::applicationName() + u'\n'));
+        QVERIFY(entryText.contains(u"\nIcon=" + QGuiApplication::desktopFileName() + u'\n'));
+        QFile catalogue(QStringLiteral(VORLEN_SOURCE_DIR "/packaging/dk.vorlen.Vorlen.metainfo.xml"));
+        QVERIFY(catalogue.open(QIODevice::ReadOnly | QIODevice::Text));
+        const QString catalogueText = QString::fromUtf8(catalogue.readAll());
+        QVERIFY(catalogueText.contains(u"<id>" + QGuiApplication::desktopFileName() + u"</id>"));
+        const QRegularExpressionMatch newest =
+            QRegularExpression(QStringLiteral("<release version=\"([^\"]+)\"")).match(catalogueText);
+        QVERIFY(newest.hasMatch());
+        QCOMPARE(QCoreApplication::applicationVersion(), newest.captured(1));
     }
 
     void danishTextsOfQt()

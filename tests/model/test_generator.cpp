@@ -85,8 +85,9 @@ void TestGenerator::lineRules()
         QCOMPARE(line.size(), std::size_t(7));
         for (std::size_t i = 0; i < line.size(); ++i) {
             const TMachineRec& rec = line[i];
-            const QByteArray where = QByteArray::number(seed) + " #" + QByteArray::number(int(i)) + ": "
+            const QByteArray whereText = QByteArray::number(seed) + " #" + QByteArray::number(int(i)) + ": "
                 + FormatLine(line).toUtf8();
+            const char* const where = whereText.constData();
             QVERIFY2(rec.Kind <= mcStripe, where);
             if (rec.Kind == mcRotate)
                 QVERIFY2(i == 0 ? rec.Setting == 0 : rec.Setting >= 1 && rec.Setting <= 3, where);
@@ -172,7 +173,7 @@ void TestGenerator::everyChoiceOccurs()
     QCOMPARE(counts[QStringLiteral("later r0")], 0);
     // A first machine is a rotation a third of the time.
     const int firstRotations = counts[QStringLiteral("first r0")];
-    QVERIFY2(std::abs(firstRotations - lines / 3) < lines / 20, QByteArray::number(firstRotations));
+    QVERIFY2(std::abs(firstRotations - lines / 3) < lines / 20, QByteArray::number(firstRotations).constData());
     for (const char* m : {"r1", "r2", "r3", "h1c", "h3s", "s0", "s2"})
         QVERIFY2(counts[QStringLiteral("later ") + QLatin1String(m)] > 0, m);
     // Later rotations turn 90, 135 and 180 about equally often.

@@ -646,7 +646,7 @@ void TestGifPlayer::enlargedWhenTheFinerFileIsMissing()
     // A screen of grid 2 without vorlen-hires.rcc: the slot's canvas is of
     // grid 2, so the machine must cover it as the 1x one covers a 1x canvas,
     // every pixel a 2 x 2 block, first frame and last.
-    const QString rcc = QStringLiteral(VORLEN_BINARY_DIR "/src/vorlen-hires.rcc");
+    const QString rcc = QCoreApplication::applicationDirPath() + u"/vorlen-hires.rcc";
     QVERIFY(!LoadResource(QStringLiteral("GIF"), QStringLiteral("HULLER1@2x")).isEmpty());
     QVERIFY(QResource::unregisterResource(rcc));
     const auto registerAgain = qScopeGuard([&] { QResource::registerResource(rcc); });
