@@ -3,6 +3,7 @@
 
 #include "model/draw_grid.h"
 #include "shell/picture_prefetch.h"
+#include "shell/platform_log.h"
 
 #include <QAbstractButton>
 #include <QBuffer>
@@ -93,9 +94,15 @@ void UseHiResResources()
 #ifdef VORLEN_HIRES_BUILD_PATH
         candidates.append(QStringLiteral(VORLEN_HIRES_BUILD_PATH));
 #endif
-        for (const QString& candidate : std::as_const(candidates))
-            if (QFileInfo(candidate).isFile() && QResource::registerResource(candidate))
+        for (const QString& candidate : std::as_const(candidates)) {
+            if (!QFileInfo(candidate).isFile())
+                continue;
+            if (QResource::registerResource(candidate))
                 return true;
+            qCWarning(lcPlatform) << "cannot read the finer pictures in" << candidate;
+        }
+        qCWarning(lcPlatform) << "no vorlen-hires.rcc found (looked for" << candidates
+                              << "): the finer screen gets the pictures enlarged from 1x";
         return false;
     }();
     Q_UNUSED(registered);
