@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include <functional>
+
 // What the game asks of sound; tests put a recording double behind it.
 class TSoundInterface {
 public:
@@ -15,4 +17,9 @@ public:
     // The player has turned sound on: a player that loads what it needs
     // lazily starts loading now, so that the first sound is not late.
     virtual void Prepare() {}
+    // Why no sound can be played at all, in Danish; empty while sounds can
+    // be played or before that is known.
+    virtual QString Problem() const { return {}; }
+    // `changed` runs on the window's thread whenever Problem() changes.
+    virtual void OnProblemChanged(std::function<void()> changed) { Q_UNUSED(changed); }
 };
