@@ -13,6 +13,7 @@
 #include <QObject>
 #include <QThread>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -248,6 +249,12 @@ QString SoundModulePath()
         if (QFileInfo::exists(candidate))
             return QFileInfo(candidate).absoluteFilePath();
     return QString();
+}
+
+bool SoundSystemHangs()
+{
+    const std::vector<TSoundThread*>& threads = LeftThreads();
+    return std::any_of(threads.begin(), threads.end(), [](const TSoundThread* t) { return t->isRunning(); });
 }
 
 std::unique_ptr<TSoundInterface> CreateSoundPlayer()
