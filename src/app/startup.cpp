@@ -10,7 +10,9 @@
 #include "shell/centrewindow.h"
 #include "shell/fonts.h"
 #include "shell/picture_prefetch.h"
+#include "shell/platform_log.h"
 #include "shell/resources.h"
+#include "shell/soundloader.h"
 #include "shell/splash.h"
 #include "app/startup_steps.h"
 
@@ -19,6 +21,9 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+
+#include <cstdio>
+#include <cstdlib>
 
 int InstallDanishTranslations(QCoreApplication& app)
 {
@@ -110,5 +115,12 @@ int VorlenRun(QApplication& app)
     // to destroy it (FormDestroy) and the splash.
     fmBraet.reset();
     FreeSplash();
+    if (SoundSystemHangs()) {
+        // Everything of the game is closed; only Qt Multimedia's exit
+        // handlers would still wait for the silent sound server.
+        qCWarning(lcPlatform) << "leaving without the sound system's clean-up";
+        std::fflush(nullptr);
+        std::_Exit(exitCode);
+    }
     return exitCode;
 }

@@ -16,6 +16,7 @@
 #include "base/clock.h"
 #include "base/clock_timer.h"
 #include "shell/messagedialog.h"
+#include "shell/plain_text.h"
 #include "shell/resources.h"
 
 #include <QAction>
@@ -276,9 +277,10 @@ void TClassroom::ChangeName()
                                 "Vorlen glemmer det, når programmet lukkes."),
                  QStringLiteral("OK"), name))
         return;
-    // On one line and of a name's length: the statistics window and its
-    // page show it whole.
-    name = name.simplified();
+    // On one line, without invisible controls (a pasted name may bring
+    // colour codes or a right-to-left override), and of a name's length: the
+    // statistics window and its page show it whole.
+    name = PlainLine(name);
     if (name.size() > MaxNameLength)
         name.truncate(name.at(MaxNameLength - 1).isHighSurrogate() ? MaxNameLength - 1 : MaxNameLength);
     FSeam.SetPlayerName(name);
@@ -291,8 +293,9 @@ void TClassroom::PrintStatistics()
     UseChosenPrinter(printer, FForm.Printer());
     if (!ChoosePrintOutput(printer, FWindow, QStringLiteral("Vorlen-statistik.pdf")))
         return;
-    if (!::PrintStatistics(printer, FLog, PlayerName(), QDate::currentDate(), PlayedMs()))
-        Report(QStringLiteral("Statistikken kunne ikke udskrives."));
+    PrintAndCheck(printer, QStringLiteral("Statistikken kunne ikke udskrives."), [&] {
+        return ::PrintStatistics(printer, FLog, PlayerName(), QDate::currentDate(), PlayedMs());
+    });
 }
 
 void TClassroom::CopyStatistics()
@@ -313,10 +316,9 @@ void TClassroom::Opgaveark1Click()
     UseChosenPrinter(printer, FForm.Printer());
     if (!ChoosePrintOutput(printer, parent, QStringLiteral("Vorlen-opgaveark.pdf")))
         return;
-    if (!PrintWorksheet(printer, tasks, QDate::currentDate(), key)) {
-        Report(QStringLiteral("Opgavearket kunne ikke udskrives."));
+    if (!PrintAndCheck(printer, QStringLiteral("Opgavearket kunne ikke udskrives."),
+                       [&] { return PrintWorksheet(printer, tasks, QDate::currentDate(), key); }))
         return;
-    }
     if (key != akSeparate)
         return;
     // A job of its own on the same printer; into a PDF of its own, never
@@ -333,6 +335,6 @@ void TClassroom::Opgaveark1Click()
         } while (QFileInfo(file) == QFileInfo(sheet));
         printer.setOutputFileName(file);
     }
-    if (!PrintAnswerKey(printer, tasks, QDate::currentDate()))
-        Report(QStringLiteral("Facitlisten kunne ikke udskrives."));
+    PrintAndCheck(printer, QStringLiteral("Facitlisten kunne ikke udskrives."),
+                  [&] { return PrintAnswerKey(printer, tasks, QDate::currentDate()); });
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "classroom/fetch_dialog.h"
 
+#include "shell/plain_text.h"
+
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,15 +12,17 @@
 namespace {
 
 // What the pupil typed, as the message repeats it: on one line and cut
-// short, so that a pasted page cannot make the message wider than the screen.
+// short, so that a pasted page cannot make the message wider than the
+// screen; without invisible controls, and isolated, so that right-to-left
+// text cannot turn the sentence around it.
 QString Typed(const QString& text)
 {
     constexpr int Shown = 24;
-    const QString line = text.simplified();
+    const QString line = PlainLine(text);
     if (line.size() <= Shown)
-        return line;
+        return IsolatedText(line);
     const int cut = line.at(Shown - 1).isHighSurrogate() ? Shown - 1 : Shown;
-    return line.left(cut) + QChar(u'\u2026');
+    return IsolatedText(line.left(cut) + QChar(u'\u2026'));
 }
 
 } // namespace
@@ -53,6 +57,8 @@ TfmHentOpgave::TfmHentOpgave(QWidget* parent) : QDialog(parent)
     lbFejl = new QLabel(this);
     lbFejl->setObjectName(QStringLiteral("lbFejl"));
     lbFejl->setWordWrap(true);
+    // The message quotes what was typed: never markup.
+    lbFejl->setTextFormat(Qt::PlainText);
     lbFejl->setStyleSheet(QStringLiteral("QLabel { color: #b00000; }"));
     lbFejl->hide();
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

@@ -2,6 +2,7 @@
 #include "classroom/stats_log.h"
 
 #include "model/solver.h"
+#include "shell/plain_text.h"
 
 #include <QDate>
 #include <QLocale>
@@ -108,7 +109,7 @@ QString TStatsLog::Text(const QString& name, const QDate& date, std::uint32_t pl
     const QLocale locale;
     QString text = QStringLiteral("Vorlen – statistik");
     if (!name.isEmpty())
-        text += QStringLiteral(" for ") + name;
+        text += QStringLiteral(" for ") + IsolatedText(name);
     text += QStringLiteral(", ") + locale.toString(date, QLocale::LongFormat) + u'\n';
     text += QStringLiteral("\nOpgaver\tGivet\tLøst\tLøst i første kørsel\tKørsler\tLøst med færrest\n");
     for (int kind = 0; kind < KindCount; ++kind) {

@@ -3,6 +3,7 @@
 
 #include "classroom/print_page.h"
 #include "classroom/stats_log.h"
+#include "shell/plain_text.h"
 
 #include <QDate>
 #include <QLocale>
@@ -25,7 +26,7 @@ bool PrintStatistics(QPrinter& printer, const TStatsLog& log, const QString& nam
     p.setFont(u.Font(11));
     const QFontMetrics text(p.font(), p.device());
     int y = head.height() + text.ascent();
-    p.drawText(0, y, QStringLiteral("Navn: ") + (name.isEmpty() ? QStringLiteral("-") : name));
+    p.drawText(0, y, QStringLiteral("Navn: ") + (name.isEmpty() ? QStringLiteral("-") : IsolatedText(name)));
     p.drawText(QRect(0, y - text.ascent(), page.width(), text.height()), Qt::AlignRight,
                QStringLiteral("Dato: ") + QLocale().toString(date, QLocale::LongFormat));
     y += text.descent() + u.Mm(2);

@@ -3,6 +3,7 @@
 
 #include "classroom/stats_log.h"
 #include "model/draw_plate.h"
+#include "shell/plain_text.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -36,6 +37,8 @@ TfmStatistik::TfmStatistik(QWidget* parent) : QWidget(parent, Qt::Window)
 
     auto* nameRow = new QHBoxLayout;
     lbNavn = new QLabel(this);
+    // A name is never markup: "<b>Ida" is shown as typed.
+    lbNavn->setTextFormat(Qt::PlainText);
     QFont bold = lbNavn->font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.2);
@@ -108,7 +111,7 @@ void TfmStatistik::ShowStats(const TStatsLog& log, const QString& name, std::uin
     // Ends in the program's name, so that Qt does not add it with a dash of
     // another style.
     setWindowTitle(name.isEmpty() ? QStringLiteral("Statistik – Vorlen")
-                                  : QStringLiteral("Statistik – %1 – Vorlen").arg(name));
+                                  : QStringLiteral("Statistik – %1 – Vorlen").arg(IsolatedText(name)));
     lbNavn->setText(name.isEmpty() ? QStringLiteral("(intet navn)") : name);
     for (int kind = 0; kind < KindCount; ++kind) {
         const TKindCount c = log.Count(kind);

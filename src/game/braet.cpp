@@ -17,10 +17,12 @@ TfmBraet::TfmBraet(TSoundInterface* sound, QWidget* parent) : TBraetFloor(parent
         FSound = FOwnSound.get();
     }
     ConnectGame();
+    FSound->OnProblemChanged([this] { ShowSoundHint(); });
 }
 
 TfmBraet::~TfmBraet()
 {
+    FSound->OnProblemChanged({});
     FormDestroy();
 }
 

@@ -89,6 +89,7 @@ protected:
 
 private:
     void ConnectGame();
+    void ShowSoundHint();
     std::unique_ptr<TSoundInterface> FOwnSound;
     TSoundInterface* FSound = nullptr;
     std::unique_ptr<QPrinter> FPrinter;

@@ -7,6 +7,7 @@
 #include "shell/messagedialog.h"
 #include "shell/printbitmap.h"
 #include "shell/printjob.h"
+#include "shell/plain_text.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -83,20 +84,19 @@ void TfmBraet::Udskriv1Click()
     const QImage picture = TaskPicture(*FTask, FTaskBox, grid);
     const QSize logical = picture.deviceIndependentSize().toSize();
 
-    QPainter painter;
-    bool printed = painter.begin(&printer);
-    if (printed) {
+    PrintAndCheck(printer, QStringLiteral("Opgaven kunne ikke udskrives."), [&] {
+        QPainter painter;
+        if (!painter.begin(&printer))
+            return false;
         const QRect place(PrintMargin, PrintMargin, logical.width() * scale, logical.height() * scale);
         PrintBitmap(painter, place.left(), place.top(), place.left() + place.width(), place.top() + place.height(),
                     picture);
         QString caption = QStringLiteral("Opgave: ") + TaskName(FTaskNumber);
         if (!FPlayerName.isEmpty())
-            caption += QStringLiteral("     Navn: ") + FPlayerName;
+            caption += QStringLiteral("     Navn: ") + IsolatedText(FPlayerName);
         PrintCaption(painter, printer, place, caption);
-        printed = painter.end();
-    }
-    if (!printed || printer.printerState() == QPrinter::Error)
-        ReportFailure(QStringLiteral("Opgaven kunne ikke udskrives."));
+        return painter.end();
+    });
 }
 
 void TfmBraet::Kopiertilklippebordet1Click()

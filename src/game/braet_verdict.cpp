@@ -73,19 +73,25 @@ void TfmBraet::LightTimerTimer()
 void TfmBraet::bbSoundClick()
 {
     FSoundOn = !FSoundOn;
-    // The hint names what the next click does.
     QString glyph;
-    QString hint;
     if (FSoundOn) {
         glyph = QStringLiteral("LOUDSPEAKER");
-        hint = QStringLiteral("Lyd fra");
         Sound().Prepare();
     } else {
         glyph = QStringLiteral("NOLOUDSPEAKER");
         Sound().Stop();
-        hint = QStringLiteral("Lyd til");
     }
-    bbSound->setToolTip(hint);
-    bbSound->setAccessibleName(hint);
+    ShowSoundHint();
     bbSound->setIcon(LoadGlyph(glyph, DeviceGrid(bbSound->devicePixelRatioF())));
+}
+
+void TfmBraet::ShowSoundHint()
+{
+    // The hint names what the next click does; below it, when the sound
+    // player knows that no sound can be played at all, why.
+    const QString hint = FSoundOn ? QStringLiteral("Lyd fra") : QStringLiteral("Lyd til");
+    const QString problem = Sound().Problem();
+    bbSound->setToolTip(problem.isEmpty() ? hint : hint + u'\n' + problem);
+    bbSound->setAccessibleName(hint);
+    bbSound->setAccessibleDescription(problem);
 }

@@ -7,6 +7,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class QPrinter;
 class QWidget;
 
@@ -36,6 +38,14 @@ QString AskPdfFileName(QWidget* parent, const QString& defaultFileName);
 // when the system has a printer, else the save dialog for a PDF file. False
 // when the player cancelled: nothing is to be printed.
 bool ChoosePrintOutput(QPrinter& printer, QWidget* parent, const QString& defaultFileName);
+
+// Prints one document and checks that it came out: `paint` begins and ends
+// its painter on `printer` and returns whether that went well. A PDF is
+// written into a temporary file beside the chosen one, which replaces it only
+// when the file is complete (a full disk leaves the old file, or none); a
+// printer must have taken the job. Otherwise the message dialog tells the
+// player `failure`, with the reason when it is known, and false is returned.
+bool PrintAndCheck(QPrinter& printer, const QString& failure, const std::function<bool()>& paint);
 
 // The printer set-up: Qt's print dialog, its accept button saying "OK"
 // because it only keeps the choices. Returns whether it was accepted.

@@ -3,6 +3,7 @@
 
 #include "model/draw_grid.h"
 #include "shell/picture_prefetch.h"
+#include "shell/platform_log.h"
 
 #include <QAbstractButton>
 #include <QBuffer>
@@ -91,9 +92,15 @@ void UseHiResResources()
         const QStringList candidates{
             QDir::cleanPath(programDir.filePath(QStringLiteral(VORLEN_DATA_RELDIR "/vorlen-hires.rcc"))),
             programDir.filePath(QStringLiteral("vorlen-hires.rcc"))};
-        for (const QString& candidate : std::as_const(candidates))
-            if (QFileInfo(candidate).isFile() && QResource::registerResource(candidate))
+        for (const QString& candidate : std::as_const(candidates)) {
+            if (!QFileInfo(candidate).isFile())
+                continue;
+            if (QResource::registerResource(candidate))
                 return true;
+            qCWarning(lcPlatform) << "cannot read the finer pictures in" << candidate;
+        }
+        qCWarning(lcPlatform) << "no vorlen-hires.rcc found (looked for" << candidates
+                              << "): the finer screen gets the pictures enlarged from 1x";
         return false;
     }();
     Q_UNUSED(registered);

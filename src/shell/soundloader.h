@@ -12,3 +12,8 @@ std::unique_ptr<TSoundInterface> CreateSoundPlayer();
 
 // The module file that CreateSoundPlayer() loads, or empty if none is found.
 QString SoundModulePath();
+
+// True while a sound thread left behind at closing still waits for a sound
+// system that does not answer. Qt Multimedia's clean-up at the program's
+// exit would wait for it as well (up to half a minute).
+bool SoundSystemHangs();

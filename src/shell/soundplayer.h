@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include <functional>
+
 // What the game asks of sound; tests put a recording double behind it.
 class TSoundInterface {
 public:
@@ -18,4 +20,9 @@ public:
     // Sounds are still being read in the background. A sound effect
     // destroyed mid-load leaves Qt Multimedia's loader objects behind.
     virtual bool Loading() const { return false; }
+    // Why no sound can be played at all, in Danish; empty while sounds can
+    // be played or before that is known.
+    virtual QString Problem() const { return {}; }
+    // `changed` runs on the window's thread whenever Problem() changes.
+    virtual void OnProblemChanged(std::function<void()> changed) { Q_UNUSED(changed); }
 };

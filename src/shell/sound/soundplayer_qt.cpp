@@ -3,6 +3,8 @@
 
 #include "shell/resources.h"
 
+#include <QAudioDevice>
+#include <QMediaDevices>
 #include <QUrl>
 
 #include <algorithm>
@@ -47,4 +49,11 @@ const QSoundEffect* TQtSoundPlayer::Effect(const QString& name) const
 {
     const auto it = FEffects.find(name);
     return it == FEffects.end() ? nullptr : it->second.get();
+}
+
+QString TQtSoundPlayer::Problem() const
+{
+    return QMediaDevices::audioOutputs().isEmpty()
+               ? QStringLiteral("Der kan ikke spilles lyd: der er ingen lydudgang, eller lydsystemet svarer ikke.")
+               : QString();
 }

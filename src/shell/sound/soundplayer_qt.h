@@ -22,6 +22,9 @@ public:
     void Play(const QString& name) override;
     void Stop() override;
     bool Loading() const override;
+    // Asks the audio system for its outputs: call it where waiting is
+    // harmless (a silent sound server keeps it for half a minute).
+    QString Problem() const override;
 
     // The effect behind a sound name (nullptr for an unknown name); for
     // checking its loading state.
