@@ -178,8 +178,9 @@ private:
 // when the sound system answers, and are never destroyed while running.
 std::vector<TSoundThread*>& LeftThreads()
 {
-    static std::vector<TSoundThread*> threads;
-    return threads;
+    // Never destroyed, so that they stay reachable to the end.
+    static auto* threads = new std::vector<TSoundThread*>;
+    return *threads;
 }
 
 class TLazySoundPlayer final : public TSoundInterface {

@@ -11,6 +11,7 @@
 #include "support/testclock.h"
 
 #include <QElapsedTimer>
+#include <QInputDevice>
 #include <QKeyEvent>
 #include <QMutex>
 #include <QTemporaryDir>
@@ -37,14 +38,17 @@ public:
     {
         FClock.start();
         window.installEventFilter(this);
-        FThread = std::thread([this] {
+        // Asked here: made on first use, it belongs to the window's thread.
+        const QInputDevice* keyboard = QInputDevice::primaryKeyboard();
+        FThread = std::thread([this, keyboard] {
             for (quint32 n = 1; !FStop; ++n) {
                 {
                     const QMutexLocker lock(&FLock);
                     FPosted[n] = FClock.elapsed();
                 }
                 QCoreApplication::postEvent(&FWindow, new QKeyEvent(QEvent::KeyPress, Qt::Key_Shift,
-                                                                     Qt::NoModifier, n, 0, 0));
+                                                                     Qt::NoModifier, n, 0, 0, QString(), false, 1,
+                                                                     keyboard));
                 std::this_thread::sleep_for(std::chrono::milliseconds(50));
             }
         });
