@@ -40,11 +40,6 @@ constexpr int HentOpgaveLeft = 140;
 constexpr int LabelTop = 265;
 constexpr int MaxNameLength = 40;
 
-void Report(const QString& text)
-{
-    ShowMessageDialog(text, mkError, mbOK, 0);
-}
-
 // A one-line Danish text dialog; false when cancelled.
 bool AskText(QWidget* parent, const QString& title, const QString& label, const QString& okText, QString& text)
 {
@@ -222,7 +217,7 @@ void TClassroom::bbHentOpgaveClick()
         return;
     const QString message = HentOpgave(FormatTaskNumber(dialog.Number()));
     if (!message.isEmpty())
-        Report(message);
+        ShowError(message);
 }
 
 QString TClassroom::HentOpgave(const QString& text)
@@ -331,7 +326,7 @@ void TClassroom::Opgaveark1Click()
             if (file.isEmpty())
                 return;
             if (QFileInfo(file) == QFileInfo(sheet))
-                Report(QStringLiteral("Facitlisten skal gemmes i en anden fil end opgavearket."));
+                ShowError(QStringLiteral("Facitlisten skal gemmes i en anden fil end opgavearket."));
         } while (QFileInfo(file) == QFileInfo(sheet));
         printer.setOutputFileName(file);
     }

@@ -59,11 +59,6 @@ void PrintCaption(QPainter& painter, const QPrinter& printer, const QRect& pictu
     painter.drawText(picture.right() + 1 + metrics.height(), picture.top() + metrics.ascent(), text);
 }
 
-void ReportFailure(const QString& text)
-{
-    ShowMessageDialog(text, mkError, mbOK, 0);
-}
-
 } // namespace
 
 void TfmBraet::Udskriv1Click()
@@ -108,7 +103,7 @@ void TfmBraet::Kopiertilklippebordet1Click()
     if (clipboard)
         clipboard->setImage(picture);
     if (!clipboard || clipboard->image().size() != picture.size())
-        ReportFailure(QStringLiteral("Opgaven kunne ikke kopieres til klippebordet."));
+        ShowError(QStringLiteral("Opgaven kunne ikke kopieres til klippebordet."));
 }
 
 void TfmBraet::bbPrinterSetupClick()

@@ -343,3 +343,8 @@ bool AskYesNo(const QString& question)
 {
     return ShowMessageDialog(question, mkConfirmation, mbYes | mbNo, 0) == rcYes;
 }
+
+void ShowError(const QString& text)
+{
+    ShowMessageDialog(text, mkError, mbOK, 0);
+}

@@ -49,4 +49,8 @@ enum TModalResultCode : std::uint16_t {
 QDialog* CreateMessageForm(const QString& text, TMessageKind kind, TMessageButtons buttons);
 TModalResultCode ShowMessageDialog(const QString& text, TMessageKind kind, TMessageButtons buttons,
                                    std::int32_t helpContext);
+
+// The game's report of something that failed: `text` with the stop icon and
+// an OK button.
+void ShowError(const QString& text);
 bool AskYesNo(const QString& question);

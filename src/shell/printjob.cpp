@@ -135,7 +135,7 @@ bool PrintAndCheck(QPrinter& printer, const QString& failure, const std::functio
     }
     if (!done) {
         qCWarning(lcPlatform) << "print failed:" << failure << reason;
-        ShowMessageDialog(reason.isEmpty() ? failure : failure + QStringLiteral("\n\n") + reason, mkError, mbOK, 0);
+        ShowError(reason.isEmpty() ? failure : failure + QStringLiteral("\n\n") + reason);
     }
     return done;
 }
