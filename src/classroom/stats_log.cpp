@@ -77,7 +77,7 @@ void TStatsLog::LeaveCurrent(std::uint32_t now)
     FHasCurrent = false;
     TLoggedTask& task = FTasks.back();
     task.LeftAt = now;
-    if (!task.Solved && task.Number)
+    if (!task.Solved && KindOf(task.Number) != OwnTask)
         FStreak = 0;
 }
 
@@ -135,7 +135,7 @@ void TStatsLog::Verdict(bool right, int used, std::uint32_t now)
         task.SolvedFirstRun = true;
         ++count.SolvedFirstRun;
     }
-    if (task.Number) {
+    if (KindOf(task.Number) != OwnTask) {
         ++FStreak;
         FLongest = std::max(FLongest, FStreak);
     }

@@ -16,7 +16,9 @@
 class QDate;
 
 struct TLoggedTask {
-    std::optional<TTaskNumber> Number; // none: made from the produced plate
+    // Own plates have an own number (OwnTask) or, when the plate could not
+    // have one, none.
+    std::optional<TTaskNumber> Number;
     TOpgave Plate;
     int Runs = 0;
     bool Solved = false;
