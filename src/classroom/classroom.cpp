@@ -353,9 +353,11 @@ void TClassroom::SaveStatistics()
 
 void TClassroom::PrintTask()
 {
-    const TOpgave* task = FSeam.Task();
-    if (!task)
+    if (!FSeam.Task())
         return;
+    // Taken now: the task may change while the save dialog is open.
+    const TOpgave task = *FSeam.Task();
+    const QString name = TaskName(FSeam.TaskNumber());
     // A printer of its own: the copies of "Printer opsætning" are the
     // worksheet's, one task prints once.
     QPrinter printer(QPrinter::HighResolution);
@@ -368,7 +370,7 @@ void TClassroom::PrintTask()
     TPrintJob job(printer);
     if (!job.BeginPrintJob(&FForm, QStringLiteral("Vorlen-opgave.pdf")))
         return;
-    if (!PrintTaskPage(printer, *task, TaskName(FSeam.TaskNumber()), PlayerName()) ||
+    if (!PrintTaskPage(printer, task, name, PlayerName()) ||
         printer.printerState() == QPrinter::Error)
         Report(QStringLiteral("Opgaven kunne ikke udskrives."));
 }

@@ -102,7 +102,7 @@ TfmOpgaveark::TfmOpgaveark(QWidget* parent, int difficulty, const QString& shown
     edNumre->setPlainText(shown);
     edNumre->setPlaceholderText(QStringLiteral("f.eks. M-20000089, S-77"));
     edNumre->setFixedHeight(edNumre->fontMetrics().lineSpacing() * 3 + 12);
-    auto* numbersLabel = new QLabel(QStringLiteral("Num&re:"), this);
+    auto* numbersLabel = new QLabel(QStringLiteral("Numr&e:"), this);
     numbersLabel->setBuddy(edNumre);
     form->addRow(numbersLabel, edNumre);
 

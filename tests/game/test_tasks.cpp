@@ -6,6 +6,7 @@
 #include "app/assembly.h"
 #include "floor/hitarea.h"
 #include "floor/picturebox.h"
+#include "game/seam.h"
 #include "model/generator.h"
 #include "base/delay.h"
 #include "support/dialogs.h"
@@ -293,9 +294,11 @@ private Q_SLOTS:
     }
 
     // One page with the plate at twice the printer-to-screen ratio, 16
-    // printer pixels into the printable area.
+    // printer pixels into the printable area: the window's own print, as
+    // without the classroom's page.
     void print()
     {
+        TBraetSeam(*W).SetTaskPrint({});
         const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
         if (pdftoppm.isEmpty())
             QSKIP("pdftoppm (poppler-utils) is not installed");
