@@ -379,7 +379,7 @@ void TClassroom::Opgaveark1Click()
 {
     QWidget* parent = FWindow && FWindow->isActiveWindow() ? static_cast<QWidget*>(FWindow) : &FForm;
     const std::optional<TTaskNumber> shown = FSeam.TaskNumber();
-    const int difficulty = shown ? std::clamp(shown->Difficulty, 0, 2) : 1;
+    const int difficulty = shown && shown->Difficulty < OwnTask ? shown->Difficulty : 1;
     TfmOpgaveark dialog(parent, difficulty, shown ? FormatTaskNumber(*shown) : QString(),
                         FForm.Printer().copyCount(), Ladder->Step());
     if (dialog.exec() != QDialog::Accepted)
