@@ -7,12 +7,15 @@
 #include "classroom/print_page.h"
 #include "classroom/fetch_dialog.h"
 #include "classroom/ladder.h"
+#include "classroom/stats_file.h"
 #include "classroom/stats_print.h"
+#include "classroom/task_print.h"
 #include "classroom/stats_window.h"
 #include "classroom/worksheet_dialog.h"
 #include "classroom/worksheet_print.h"
 #include "model/answer_key.h"
 #include "model/generator.h"
+#include "model/ladder_tasks.h"
 #include "base/clock.h"
 #include "base/clock_timer.h"
 #include "shell/messagedialog.h"
@@ -26,6 +29,7 @@
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QLabel>
+#include <QMimeData>
 #include <QMenu>
 #include <QPrinter>
 #include <QScreen>
@@ -84,7 +88,7 @@ void PlaceBeside(QWidget& window, const QWidget& form)
 
 } // namespace
 
-TClassroom::TClassroom(TfmBraet& form) : QObject(&form), FForm(form), FSeam(form), FStart(CurrentClock().Tick())
+TClassroom::TClassroom(TfmBraet& form) : QObject(&form), FForm(form), FSeam(form)
 {
     setObjectName(QStringLiteral("Classroom"));
 
@@ -116,8 +120,13 @@ TClassroom::TClassroom(TfmBraet& form) : QObject(&form), FForm(form), FSeam(form
     connect(Opgaveark1, &QAction::triggered, this, [this] { Opgaveark1Click(); });
 
     connect(&form, &TfmBraet::TaskChanged, this, [this] { TaskChanged(); });
+    // A run starts by clearing the plate.
+    connect(&form, &TBraetFloor::PlateCleared, this, [this] { PlayChanged(); });
+    connect(&form, &TfmBraet::RunFinished, this, [this] { PlayChanged(); });
+    connect(&form, &TfmBraet::TaskCopied, this, [this] { TaskCopied(); });
+    FSeam.SetTaskPrint([this] { PrintTask(); });
     connect(&form, &TfmBraet::VerdictShown, this, [this](TVerdict verdict) {
-        FLog.Verdict(verdict == vdRight, FSeam.LastRun().Rating.Used);
+        FLog.Verdict(verdict == vdRight, FSeam.LastRun().Rating.Used, CurrentClock().Tick());
         Refresh();
     });
     connect(&form, &TfmBraet::TipGiven, this, [this] {
@@ -146,7 +155,27 @@ TClassroom* InstallClassroom(TfmBraet& form)
 
 std::uint32_t TClassroom::PlayedMs() const
 {
-    return CurrentClock().Tick() - FStart;
+    return FPlay.PlayedMs(CurrentClock().Tick());
+}
+
+void TClassroom::PlayChanged()
+{
+    FPlay.Update(FSeam.Task() || FSeam.Running(), CurrentClock().Tick());
+}
+
+void TClassroom::TaskCopied()
+{
+    // The number as text beside the picture, for a message or a document.
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard || !FSeam.Task())
+        return;
+    const QImage picture = clipboard->image();
+    if (picture.isNull())
+        return;
+    auto* data = new QMimeData;
+    data->setImageData(picture);
+    data->setText(TaskName(FSeam.TaskNumber()));
+    clipboard->setMimeData(data);
 }
 
 TfmStatistik* TClassroom::Window() const
@@ -161,17 +190,27 @@ QString TClassroom::PlayerName() const
 
 void TClassroom::TaskChanged()
 {
+    const TOpgave* task = FSeam.Task();
+    // A plate made the task gets its own number; that change comes back
+    // here as a task change of its own.
+    if (task && !FSeam.TaskNumber()) {
+        if (const auto own = OwnTaskNumber(*task)) {
+            FSeam.SetTaskNumber(own);
+            return;
+        }
+    }
     // First, so that the label below shows whether the ladder goes on.
     Ladder->TaskChanged();
-    const TOpgave* task = FSeam.Task();
+    const std::uint32_t now = CurrentClock().Tick();
     if (task != FLoggedTask) {
         FLoggedTask = task;
         if (task)
-            FLog.TaskGiven(FSeam.TaskNumber(), *task);
+            FLog.TaskGiven(FSeam.TaskNumber(), *task, now, Ladder->TaskStep());
         else
-            FLog.TaskRemoved();
+            FLog.TaskRemoved(now);
         Refresh();
     }
+    PlayChanged();
     ShowNumber();
 }
 
@@ -235,7 +274,7 @@ QString TClassroom::HentOpgave(const QString& text)
 void TClassroom::Refresh()
 {
     if (FWindow)
-        FWindow->ShowStats(FLog, PlayerName(), PlayedMs());
+        FWindow->ShowStats(FLog, PlayerName(), PlayedMs(), CurrentClock().Tick());
 }
 
 void TClassroom::Statistik1Click()
@@ -245,6 +284,7 @@ void TClassroom::Statistik1Click()
         connect(FWindow, &TfmStatistik::ChangeNameClicked, this, [this] { ChangeName(); });
         connect(FWindow, &TfmStatistik::PrintClicked, this, [this] { PrintStatistics(); });
         connect(FWindow, &TfmStatistik::CopyClicked, this, [this] { CopyStatistics(); });
+        connect(FWindow, &TfmStatistik::SaveClicked, this, [this] { SaveStatistics(); });
         connect(FWindow, &TfmStatistik::WorksheetClicked, this, [this] { Opgaveark1Click(); });
     }
     if (PlayerName().isEmpty() && !FNameAsked) {
@@ -299,20 +339,75 @@ void TClassroom::CopyStatistics()
         clipboard->setText(FLog.Text(PlayerName(), QDate::currentDate(), PlayedMs()));
 }
 
+void TClassroom::SaveStatistics()
+{
+    QWidget* parent = FWindow && FWindow->isVisible() ? static_cast<QWidget*>(FWindow) : &FForm;
+    const QString file = AskCsvFileName(parent, QStringLiteral("Vorlen-statistik.csv"));
+    if (file.isEmpty())
+        return;
+    if (!WriteTextFile(file, FLog.Csv(PlayerName(), CurrentClock().Tick())))
+        ShowError(QStringLiteral("Statistikken kunne ikke gemmes i \"%1\".").arg(QFileInfo(file).fileName()));
+}
+
+void TClassroom::PrintTask()
+{
+    if (!FSeam.Task())
+        return;
+    // Taken now: the task may change while the save dialog is open.
+    const TOpgave task = *FSeam.Task();
+    const QString name = TaskName(FSeam.TaskNumber());
+    // A printer of its own: the copies of "Printer opsætning" are the
+    // worksheet's, one task prints once.
+    QPrinter printer(QPrinter::HighResolution);
+    UseChosenPrinter(printer, FForm.Printer());
+    const QPrinter& chosen = FForm.Printer();
+    if (chosen.outputFormat() == QPrinter::PdfFormat && !chosen.outputFileName().isEmpty()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(chosen.outputFileName());
+    }
+    TPrintJob job(printer);
+    if (!job.BeginPrintJob(&FForm, QStringLiteral("Vorlen-opgave.pdf")))
+        return;
+    if (!PrintTaskPage(printer, task, name, PlayerName()) ||
+        printer.printerState() == QPrinter::Error)
+        ShowError(QStringLiteral("Opgaven kunne ikke udskrives."));
+}
+
 void TClassroom::Opgaveark1Click()
 {
     QWidget* parent = FWindow && FWindow->isActiveWindow() ? static_cast<QWidget*>(FWindow) : &FForm;
-    TfmOpgaveark dialog(parent, FSeam.TaskNumber() ? FSeam.TaskNumber()->Difficulty : 1);
+    const std::optional<TTaskNumber> shown = FSeam.TaskNumber();
+    const int difficulty = shown && shown->Difficulty < OwnTask ? shown->Difficulty : 1;
+    TfmOpgaveark dialog(parent, difficulty, shown ? FormatTaskNumber(*shown) : QString(),
+                        FForm.Printer().copyCount(), Ladder->Step());
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const std::vector<TTaskNumber> tasks = WorksheetTasks(dialog.Difficulty(), dialog.Count(), TimeOfDaySeed());
+    std::vector<TTaskNumber> tasks;
+    QString title;
+    switch (dialog.Source()) {
+    case ssNew:
+        tasks = WorksheetTasks(dialog.Difficulty(), dialog.Count(), TimeOfDaySeed());
+        break;
+    case ssNumbers:
+        tasks = dialog.Numbers();
+        break;
+    case ssStep:
+        tasks = LadderSheetTasks(dialog.Step(), dialog.Count(), TimeOfDaySeed());
+        title = QStringLiteral("Vorlen – opgaveark, trin %1").arg(dialog.Step());
+        break;
+    }
     const TAnswerKeyPlace key = dialog.AnswerKey();
     QPrinter printer(QPrinter::HighResolution);
     UseChosenPrinter(printer, FForm.Printer());
+    // The copies are printed here, sheet by sheet, so that the key comes
+    // once; the print dialog may still change their number.
+    printer.setCopyCount(dialog.Copies());
     if (!ChoosePrintOutput(printer, parent, QStringLiteral("Vorlen-opgaveark.pdf")))
         return;
+    const int copies = std::max(1, printer.copyCount());
+    printer.setCopyCount(1);
     if (!PrintAndCheck(printer, QStringLiteral("Opgavearket kunne ikke udskrives."),
-                       [&] { return PrintWorksheet(printer, tasks, QDate::currentDate(), key); }))
+                       [&] { return PrintWorksheet(printer, tasks, QDate::currentDate(), key, copies, title); }))
         return;
     if (key != akSeparate)
         return;
@@ -331,5 +426,5 @@ void TClassroom::Opgaveark1Click()
         printer.setOutputFileName(file);
     }
     PrintAndCheck(printer, QStringLiteral("Facitlisten kunne ikke udskrives."),
-                  [&] { return PrintAnswerKey(printer, tasks, QDate::currentDate()); });
+                  [&] { return PrintAnswerKey(printer, tasks, QDate::currentDate(), title); });
 }

@@ -36,6 +36,10 @@ public:
     void ChangeName();
     void PrintStatistics();
     void CopyStatistics();
+    // "Gem…": the statistics as a CSV file, where the save dialog says.
+    void SaveStatistics();
+    // Ctrl+P: the task on a page of its own, as a teacher hands it out.
+    void PrintTask();
     // "Udskriv opgaveark": the dialog, then the print.
     void Opgaveark1Click();
 
@@ -52,13 +56,15 @@ public:
 
 private:
     void TaskChanged();
+    void PlayChanged();
+    void TaskCopied();
     void ShowNumber();
     void Refresh();
     TfmBraet& FForm;
     TBraetSeam FSeam;
     TStatsLog FLog;
     const void* FLoggedTask = nullptr;
-    std::uint32_t FStart = 0;
+    TPlayTime FPlay;
     bool FNameAsked = false;
     bool FPlaced = false;
     QPointer<TfmStatistik> FWindow;

@@ -25,17 +25,33 @@ QString Typed(const QString& text)
     return IsolatedText(line.left(cut) + QChar(u'\u2026'));
 }
 
+bool OwnNumber(const QString& text)
+{
+    const QString s = text.trimmed();
+    return !s.isEmpty() && s.front().toUpper() == u'E';
+}
+
 } // namespace
 
 QString TaskNumberProblem(const QString& text, TTaskNumber& number)
 {
     switch (ParseTaskNumber(text, number)) {
     case npMalformed:
-        return QStringLiteral("\"%1\" er ikke et opgavenummer.\n\nEt opgavenummer er L, M eller S, en "
+        return QStringLiteral("\"%1\" er ikke et opgavenummer.\n\nEt opgavenummer er L, M, S eller E, en "
                               "bindestreg og et tal, f.eks. M-20000089.")
             .arg(Typed(text));
     case npOutOfRange:
-        return QStringLiteral("Opgave \"%1\" findes ikke.\n\nTallet efter bindestregen skal være fra 0 til 86399999.")
+        return OwnNumber(text)
+                   ? QStringLiteral("Opgave \"%1\" findes ikke.\n\nTallet efter E- har otte cifre.").arg(Typed(text))
+                   : QStringLiteral("Opgave \"%1\" findes ikke.\n\nTallet efter bindestregen skal være fra 0 til "
+                                    "86399999.")
+                         .arg(Typed(text));
+    case npBadCheck:
+        return QStringLiteral("Opgave \"%1\" findes ikke.\n\nEt af cifrene er forkert, eller to er byttet om. "
+                              "Se efter i nummeret igen.")
+            .arg(Typed(text));
+    case npNoPlate:
+        return QStringLiteral("Opgave \"%1\" findes ikke.\n\nIngen række af maskiner laver den plade.")
             .arg(Typed(text));
     case npOk:
         break;

@@ -38,6 +38,8 @@ public:
     // "Trin 2" (the step of the task shown) while the ladder is on, else
     // empty.
     QString StepText() const;
+    // The step of the task shown while the ladder is on, else 0.
+    int TaskStep() const { return FActive ? FTaskStep : 0; }
 
     // The window's task changed: a task the ladder did not give ends it.
     void TaskChanged();

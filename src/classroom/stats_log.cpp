@@ -11,7 +11,7 @@
 
 int KindOf(const std::optional<TTaskNumber>& number)
 {
-    return number ? std::clamp(number->Difficulty, 0, 2) : 3;
+    return number ? std::clamp(number->Difficulty, 0, OwnTask) : OwnTask;
 }
 
 QString KindName(int kind)
@@ -42,21 +42,55 @@ QString PlayedText(std::uint32_t ms)
     return QStringLiteral("%1 t %2 min").arg(s / 3600).arg(s / 60 % 60, 2, 10, QLatin1Char('0'));
 }
 
-void TStatsLog::LeaveCurrent()
+void TPlayTime::Update(bool playing, std::uint32_t now)
+{
+    if (playing && !FSince)
+        FSince = now;
+    else if (!playing && FSince) {
+        FPlayed += now - *FSince;
+        FSince.reset();
+    }
+}
+
+std::uint32_t TPlayTime::PlayedMs(std::uint32_t now) const
+{
+    return FPlayed + (FSince ? now - *FSince : 0);
+}
+
+QString CsvField(const QString& text)
+{
+    // A leading =, +, - or @ makes a spreadsheet take a name as a formula;
+    // the apostrophe keeps it text.
+    QString field = text;
+    if (!field.isEmpty() && QStringLiteral("=+-@\t\r").contains(field.front()))
+        field.prepend(u'\'');
+    if (!field.contains(u',') && !field.contains(u'"') && !field.contains(u'\n') && !field.contains(u'\r') &&
+        field == text)
+        return field;
+    field.replace(QStringLiteral("\""), QStringLiteral("\"\""));
+    return u'"' + field + u'"';
+}
+
+void TStatsLog::LeaveCurrent(std::uint32_t now)
 {
     if (!FHasCurrent)
         return;
     FHasCurrent = false;
-    const TLoggedTask& task = FTasks.back();
-    if (!task.Solved && task.Number)
+    TLoggedTask& task = FTasks.back();
+    task.LeftAt = now;
+    if (!task.Solved && KindOf(task.Number) != OwnTask)
         FStreak = 0;
 }
 
-void TStatsLog::TaskGiven(const std::optional<TTaskNumber>& number, const TOpgave& plate)
+void TStatsLog::TaskGiven(const std::optional<TTaskNumber>& number, const TOpgave& plate, std::uint32_t now,
+                          int step)
 {
-    LeaveCurrent();
+    LeaveCurrent(now);
     TLoggedTask task;
     task.Number = number;
+    task.Step = step;
+    task.GivenAt = now;
+    task.LastRightAt = now;
     task.Plate.Assign(plate);
     task.Fewest = FewestMachines(plate);
     FTasks.push_back(task);
@@ -64,9 +98,9 @@ void TStatsLog::TaskGiven(const std::optional<TTaskNumber>& number, const TOpgav
     ++FCounts[std::size_t(KindOf(number))].Given;
 }
 
-void TStatsLog::TaskRemoved()
+void TStatsLog::TaskRemoved(std::uint32_t now)
 {
-    LeaveCurrent();
+    LeaveCurrent(now);
 }
 
 void TStatsLog::TipGiven()
@@ -75,7 +109,7 @@ void TStatsLog::TipGiven()
         ++FTasks.back().Tips;
 }
 
-void TStatsLog::Verdict(bool right, int used)
+void TStatsLog::Verdict(bool right, int used, std::uint32_t now)
 {
     if (!FHasCurrent)
         return;
@@ -83,8 +117,12 @@ void TStatsLog::Verdict(bool right, int used)
     TKindCount& count = FCounts[std::size_t(KindOf(task.Number))];
     ++task.Runs;
     ++count.Runs;
-    if (!right)
+    if (!right) {
+        ++task.RunsSinceRight;
         return;
+    }
+    task.RunsSinceRight = 0;
+    task.LastRightAt = now;
     const bool wasFewest = task.SolvedWithFewest();
     task.Used = task.Solved ? std::min(task.Used, used) : used;
     const bool solvedBefore = task.Solved;
@@ -98,7 +136,7 @@ void TStatsLog::Verdict(bool right, int used)
         task.SolvedFirstRun = true;
         ++count.SolvedFirstRun;
     }
-    if (task.Number) {
+    if (KindOf(task.Number) != OwnTask) {
         ++FStreak;
         FLongest = std::max(FLongest, FStreak);
     }
@@ -134,4 +172,29 @@ QString TStatsLog::Text(const QString& name, const QDate& date, std::uint32_t pl
                     .arg(it->Solved ? QStringLiteral("ja") : QStringLiteral("nej"), MachinesText(*it))
                     .arg(it->Tips);
     return text;
+}
+
+QString TStatsLog::Csv(const QString& name, std::uint32_t now) const
+{
+    // Comma-separated with CRLF line ends, as RFC 4180 has it; a time in whole
+    // seconds, so that a spreadsheet can add it up.
+    QString csv = QStringLiteral("Navn,Opgave,Sværhed,Trin,Kørsler,Løst,Maskiner brugt,Færrest maskiner,Tip,"
+                                 "Tid på opgaven (s)\r\n");
+    const QString who = CsvField(name);
+    for (const TLoggedTask& task : FTasks) {
+        const QStringList fields = {
+            who,
+            CsvField(TaskName(task.Number)),
+            CsvField(KindName(KindOf(task.Number))),
+            task.Step > 0 ? QString::number(task.Step) : QString(),
+            QString::number(task.Runs),
+            task.Solved ? QStringLiteral("ja") : QStringLiteral("nej"),
+            task.Solved ? QString::number(task.Used) : QString(),
+            task.Fewest >= 0 ? QString::number(task.Fewest) : QString(),
+            QString::number(task.Tips),
+            QString::number(task.TimeOn(now) / 1000),
+        };
+        csv += fields.join(u',') + QStringLiteral("\r\n");
+    }
+    return csv;
 }

@@ -16,7 +16,9 @@
 class QDate;
 
 struct TLoggedTask {
-    std::optional<TTaskNumber> Number; // none: made from the produced plate
+    // Own plates have an own number (OwnTask) or, when the plate could not
+    // have one, none.
+    std::optional<TTaskNumber> Number;
     TOpgave Plate;
     int Runs = 0;
     bool Solved = false;
@@ -27,6 +29,16 @@ struct TLoggedTask {
     // floor's eight slots does.
     int Fewest = -1;
     int Tips = 0;
+    // The ladder's step that gave it; 0 outside the ladder.
+    int Step = 0;
+    // Clock ticks (ms): given, left (while current: none), the last right
+    // answer (none yet: the time it was given).
+    std::uint32_t GivenAt = 0;
+    std::optional<std::uint32_t> LeftAt;
+    std::uint32_t LastRightAt = 0;
+    int RunsSinceRight = 0;
+    std::uint32_t TimeOn(std::uint32_t now) const { return LeftAt.value_or(now) - GivenAt; }
+    std::uint32_t TimeSinceRight(std::uint32_t now) const { return LeftAt.value_or(now) - LastRightAt; }
     bool SolvedWithFewest() const { return Solved && Fewest >= 0 && Used <= Fewest; }
 };
 
@@ -51,16 +63,37 @@ QString SolvedText(const TLoggedTask& task);
 // "4 min 05 s", "1 t 02 min".
 QString PlayedText(std::uint32_t ms);
 
+// The time of play: the time while a task is shown or a run goes on, not
+// the time the program stood open with nothing to do.
+class TPlayTime {
+public:
+    // Whether the game is being played from `now` (clock ticks, ms) on.
+    void Update(bool playing, std::uint32_t now);
+    std::uint32_t PlayedMs(std::uint32_t now) const;
+
+private:
+    std::uint32_t FPlayed = 0;
+    std::optional<std::uint32_t> FSince;
+};
+
+// A field of a CSV line as spreadsheets read it: quoted when it holds a
+// comma, a quote or a line break, quotes doubled.
+QString CsvField(const QString& text);
+
 class TStatsLog {
 public:
-    // A new task replaces the current one, solved or not.
-    void TaskGiven(const std::optional<TTaskNumber>& number, const TOpgave& plate);
+    // A new task replaces the current one, solved or not. `now` is the
+    // clock's tick; `step` the ladder's step that gave it, 0 for none.
+    void TaskGiven(const std::optional<TTaskNumber>& number, const TOpgave& plate, std::uint32_t now = 0,
+                   int step = 0);
     // The task was deleted.
-    void TaskRemoved();
+    void TaskRemoved(std::uint32_t now = 0);
     // A run ended with a verdict on the current task, made with `used`
     // machines. A task counts as solved once, at its first right run; a
     // later right run with fewer machines improves its count of machines.
-    void Verdict(bool right, int used);
+    void Verdict(bool right, int used, std::uint32_t now = 0);
+    // The task shown, if any.
+    const TLoggedTask* Current() const { return FHasCurrent ? &FTasks.back() : nullptr; }
     // The player was given a tip towards the current task.
     void TipGiven();
 
@@ -73,9 +106,12 @@ public:
 
     // Everything as text with tab-separated columns, for the clipboard.
     QString Text(const QString& name, const QDate& date, std::uint32_t playedMs) const;
+    // One line per task, oldest first, with a header line: UTF-8 text for a
+    // spreadsheet (see CsvLines in stats_log.cpp for the columns).
+    QString Csv(const QString& name, std::uint32_t now) const;
 
 private:
-    void LeaveCurrent();
+    void LeaveCurrent(std::uint32_t now);
     std::vector<TLoggedTask> FTasks;
     bool FHasCurrent = false;
     std::array<TKindCount, KindCount> FCounts{};

@@ -73,6 +73,9 @@ TfmStatistik::TfmStatistik(QWidget* parent) : QWidget(parent, Qt::Window)
     summary->addWidget(lbStreak, 1);
     summary->addWidget(lbTime);
     top->addLayout(summary);
+    lbNu = new QLabel(this);
+    lbNu->setObjectName(QStringLiteral("lbNu"));
+    top->addWidget(lbNu);
 
     lvOpgaver = new QTreeWidget(this);
     lvOpgaver->setObjectName(QStringLiteral("lvOpgaver"));
@@ -90,9 +93,11 @@ TfmStatistik::TfmStatistik(QWidget* parent) : QWidget(parent, Qt::Window)
     auto* buttons = new QHBoxLayout;
     bbUdskriv = new QPushButton(QStringLiteral("&Udskriv"), this);
     bbKopier = new QPushButton(QStringLiteral("&Kopier"), this);
+    bbGem = new QPushButton(QStringLiteral("Gem…"), this);
+    bbGem->setToolTip(QStringLiteral("Gem statistikken som et regneark (CSV)"));
     bbOpgaveark = new QPushButton(QStringLiteral("Udskriv &opgaveark"), this);
     bbLuk = new QPushButton(QStringLiteral("&Luk"), this);
-    for (QPushButton* b : {bbUdskriv, bbKopier, bbOpgaveark})
+    for (QPushButton* b : {bbUdskriv, bbKopier, bbGem, bbOpgaveark})
         buttons->addWidget(b);
     buttons->addStretch(1);
     buttons->addWidget(bbLuk);
@@ -101,12 +106,13 @@ TfmStatistik::TfmStatistik(QWidget* parent) : QWidget(parent, Qt::Window)
     connect(bbSkiftNavn, &QPushButton::clicked, this, &TfmStatistik::ChangeNameClicked);
     connect(bbUdskriv, &QPushButton::clicked, this, &TfmStatistik::PrintClicked);
     connect(bbKopier, &QPushButton::clicked, this, &TfmStatistik::CopyClicked);
+    connect(bbGem, &QPushButton::clicked, this, &TfmStatistik::SaveClicked);
     connect(bbOpgaveark, &QPushButton::clicked, this, &TfmStatistik::WorksheetClicked);
     connect(bbLuk, &QPushButton::clicked, this, &QWidget::close);
     resize(560, 520);
 }
 
-void TfmStatistik::ShowStats(const TStatsLog& log, const QString& name, std::uint32_t playedMs)
+void TfmStatistik::ShowStats(const TStatsLog& log, const QString& name, std::uint32_t playedMs, std::uint32_t now)
 {
     // Ends in the program's name, so that Qt does not add it with a dash of
     // another style.
@@ -121,6 +127,18 @@ void TfmStatistik::ShowStats(const TStatsLog& log, const QString& name, std::uin
     }
     lbStreak->setText(QStringLiteral("Løst i træk: %1 (flest: %2)").arg(log.CurrentStreak()).arg(log.LongestStreak()));
     lbTime->setText(QStringLiteral("Spilletid: ") + PlayedText(playedMs));
+    // Who is stuck, at a glance: the time and runs since the task was last
+    // solved (or given).
+    if (const TLoggedTask* current = log.Current()) {
+        const int runs = current->RunsSinceRight;
+        const QString runsText = runs == 1 ? QStringLiteral("1 kørsel") : QStringLiteral("%1 kørsler").arg(runs);
+        lbNu->setText(QStringLiteral("Opgaven nu (%1): %2 og %3 siden %4")
+                          .arg(TaskName(current->Number), PlayedText(current->TimeSinceRight(now)), runsText,
+                               current->Solved ? QStringLiteral("sidste rigtige svar")
+                                               : QStringLiteral("den blev givet")));
+    } else {
+        lbNu->setText(QStringLiteral("Ingen opgave nu."));
+    }
 
     // Only the newest row changes between two tasks; the pictures are
     // redrawn when a task is added.

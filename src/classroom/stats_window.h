@@ -19,7 +19,8 @@ class TfmStatistik : public QWidget {
 public:
     explicit TfmStatistik(QWidget* parent);
 
-    void ShowStats(const TStatsLog& log, const QString& name, std::uint32_t playedMs);
+    // `now`: the clock's tick, for the time on the task shown.
+    void ShowStats(const TStatsLog& log, const QString& name, std::uint32_t playedMs, std::uint32_t now);
 
     QLabel* lbNavn = nullptr;
     QPushButton* bbSkiftNavn = nullptr;
@@ -27,9 +28,12 @@ public:
     std::array<std::array<QLabel*, 5>, 4> lbCounts{};
     QLabel* lbStreak = nullptr;
     QLabel* lbTime = nullptr;
+    // The task shown: its time and runs since the last right answer.
+    QLabel* lbNu = nullptr;
     QTreeWidget* lvOpgaver = nullptr;
     QPushButton* bbUdskriv = nullptr;
     QPushButton* bbKopier = nullptr;
+    QPushButton* bbGem = nullptr;
     QPushButton* bbOpgaveark = nullptr;
     QPushButton* bbLuk = nullptr;
 
@@ -37,6 +41,7 @@ Q_SIGNALS:
     void ChangeNameClicked();
     void PrintClicked();
     void CopyClicked();
+    void SaveClicked();
     void WorksheetClicked();
 
 private:

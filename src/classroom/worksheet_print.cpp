@@ -68,7 +68,7 @@ void PaintTaskCell(QPainter& p, const TPageUnits& u, const QRect& cell, const TT
     const int side = std::max(1, std::min({u.Mm(40), cell.width() - 2 * pad,
                                            cell.height() - 2 * pad - title.height() - u.Mm(9)}));
     const QRect plate(cell.left() + (cell.width() - side) / 2, cell.top() + pad + title.height(), side, side);
-    PaintPlate(p, GenerateTask(number.Seed, number.Difficulty), plate, u.Dpi());
+    PaintPlate(p, TaskPlate(number), plate, u.Dpi());
 
     // Room to write the line of machines.
     p.setFont(u.Font(10));
@@ -82,10 +82,6 @@ void PaintTaskCell(QPainter& p, const TPageUnits& u, const QRect& cell, const TT
     }
 }
 
-QString SheetTitle(int difficulty)
-{
-    return QStringLiteral("Vorlen – opgaveark, ") + DifficultyName(difficulty);
-}
 
 QString ShortestText(int machines)
 {
@@ -99,7 +95,8 @@ QString ShortestText(int machines)
 // (for the footers) and once to paint; `firstPage` and `pages` number them
 // within the whole document. Returns the number of pages the key takes.
 int AnswerKeyPages(QPainter* p, QPrinter& printer, const TPageUnits& u, const QRect& page,
-                   const std::vector<TTaskNumber>& tasks, const QDate& date, int firstPage, int pages)
+                   const std::vector<TTaskNumber>& tasks, const QDate& date, const QString& sheetTitle, int firstPage,
+                   int pages, bool afterSheet)
 {
     const bool paint = p != nullptr;
     const QFont headFont = u.Font(16, true);
@@ -110,8 +107,7 @@ int AnswerKeyPages(QPainter* p, QPrinter& printer, const TPageUnits& u, const QR
     const QFontMetrics sub(subFont, &printer);
     const QFontMetrics line(plain, &printer);
     const QFontMetrics boldLine(bold, &printer);
-    const QString title =
-        SheetTitle(tasks.front().Difficulty) + QStringLiteral(", ") + QLocale().toString(date, QLocale::LongFormat);
+    const QString title = sheetTitle + QStringLiteral(", ") + QLocale().toString(date, QLocale::LongFormat);
     const int firstTop = head.height() + 2 * sub.height() + sub.descent() + u.Mm(5);
     const int laterTop = head.height() + sub.height() + sub.descent() + u.Mm(5);
     const int columnW = page.width() / 2;
@@ -120,7 +116,7 @@ int AnswerKeyPages(QPainter* p, QPrinter& printer, const TPageUnits& u, const QR
     int used = 0;
     const auto beginPage = [&] {
         if (paint) {
-            if (used > 0 || firstPage > 1)
+            if (used > 0 || afterSheet)
                 printer.newPage();
             p->setPen(Qt::black);
             p->setFont(headFont);
@@ -182,43 +178,62 @@ int AnswerKeyPages(QPainter* p, QPrinter& printer, const TPageUnits& u, const QR
 
 } // namespace
 
-bool PrintWorksheet(QPrinter& printer, const std::vector<TTaskNumber>& tasks, const QDate& date, TAnswerKeyPlace key)
+QString SheetTitle(const std::vector<TTaskNumber>& tasks)
 {
-    if (tasks.empty())
+    const bool one = !tasks.empty() && std::all_of(tasks.begin(), tasks.end(), [&](const TTaskNumber& t) {
+        return t.Difficulty == tasks.front().Difficulty;
+    });
+    if (!one)
+        return QStringLiteral("Vorlen – opgaveark");
+    const int kind = tasks.front().Difficulty;
+    return QStringLiteral("Vorlen – opgaveark, ") + (kind == OwnTask ? OwnPlateName() : DifficultyName(kind));
+}
+
+bool PrintWorksheet(QPrinter& printer, const std::vector<TTaskNumber>& tasks, const QDate& date, TAnswerKeyPlace key,
+                    int copies, const QString& title)
+{
+    if (tasks.empty() || copies < 1)
         return false;
     QPainter p;
     const QRect page = BeginDocument(printer, p, QStringLiteral("Vorlen – opgaveark"));
     if (page.isEmpty())
         return false;
     const TPageUnits u(printer);
-    const int difficulty = tasks.front().Difficulty;
+    const QString heading = title.isEmpty() ? SheetTitle(tasks) : title;
     const int taskPages = (int(tasks.size()) + WorksheetTasksPerPage - 1) / WorksheetTasksPerPage;
-    const int keyPages = key == akLastPage ? AnswerKeyPages(nullptr, printer, u, page, tasks, date, 0, 0) : 0;
-    const int pages = taskPages + keyPages;
+    const int keyPages =
+        key == akLastPage ? AnswerKeyPages(nullptr, printer, u, page, tasks, date, heading, 0, 0, false) : 0;
+    // One sheet numbers its pages with the key's; of a class set each sheet
+    // is numbered on its own, and so is the key.
+    const bool set = copies > 1;
+    const int pages = set ? taskPages : taskPages + keyPages;
 
-    for (int pageNo = 0; pageNo < taskPages; ++pageNo) {
-        if (pageNo > 0)
-            printer.newPage();
-        const int top = PaintHeader(p, u, page.width(), SheetTitle(difficulty));
-        const int gap = u.Mm(4);
-        const int footer = u.Mm(8);
-        const int cellW = (page.width() - gap) / 2;
-        const int cellH = (page.height() - top - footer - 2 * gap) / 3;
-        for (int i = 0; i < WorksheetTasksPerPage; ++i) {
-            const std::size_t index = std::size_t(pageNo * WorksheetTasksPerPage + i);
-            if (index >= tasks.size())
-                break;
-            const QRect cell((i % 2) * (cellW + gap), top + (i / 2) * (cellH + gap), cellW, cellH);
-            PaintTaskCell(p, u, cell, tasks[index]);
+    for (int copy = 0; copy < copies; ++copy) {
+        for (int pageNo = 0; pageNo < taskPages; ++pageNo) {
+            if (pageNo > 0 || copy > 0)
+                printer.newPage();
+            const int top = PaintHeader(p, u, page.width(), heading);
+            const int gap = u.Mm(4);
+            const int footer = u.Mm(8);
+            const int cellW = (page.width() - gap) / 2;
+            const int cellH = (page.height() - top - footer - 2 * gap) / 3;
+            for (int i = 0; i < WorksheetTasksPerPage; ++i) {
+                const std::size_t index = std::size_t(pageNo * WorksheetTasksPerPage + i);
+                if (index >= tasks.size())
+                    break;
+                const QRect cell((i % 2) * (cellW + gap), top + (i / 2) * (cellH + gap), cellW, cellH);
+                PaintTaskCell(p, u, cell, tasks[index]);
+            }
+            PaintFooter(p, u, page, pageNo + 1, pages);
         }
-        PaintFooter(p, u, page, pageNo + 1, pages);
     }
     if (keyPages > 0)
-        AnswerKeyPages(&p, printer, u, page, tasks, date, taskPages + 1, pages);
+        AnswerKeyPages(&p, printer, u, page, tasks, date, heading, set ? 1 : taskPages + 1,
+                       set ? keyPages : pages, true);
     return p.end();
 }
 
-bool PrintAnswerKey(QPrinter& printer, const std::vector<TTaskNumber>& tasks, const QDate& date)
+bool PrintAnswerKey(QPrinter& printer, const std::vector<TTaskNumber>& tasks, const QDate& date, const QString& title)
 {
     if (tasks.empty())
         return false;
@@ -227,7 +242,8 @@ bool PrintAnswerKey(QPrinter& printer, const std::vector<TTaskNumber>& tasks, co
     if (page.isEmpty())
         return false;
     const TPageUnits u(printer);
-    const int pages = AnswerKeyPages(nullptr, printer, u, page, tasks, date, 0, 0);
-    AnswerKeyPages(&p, printer, u, page, tasks, date, 1, pages);
+    const QString heading = title.isEmpty() ? SheetTitle(tasks) : title;
+    const int pages = AnswerKeyPages(nullptr, printer, u, page, tasks, date, heading, 0, 0, false);
+    AnswerKeyPages(&p, printer, u, page, tasks, date, heading, 1, pages, false);
     return p.end();
 }

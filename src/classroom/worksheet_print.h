@@ -6,6 +6,8 @@
 
 #include "model/task_number.h"
 
+#include <QString>
+
 #include <vector>
 
 class QDate;
@@ -17,9 +19,17 @@ inline constexpr int WorksheetTasksPerPage = 6;
 // Where the answer key goes.
 enum TAnswerKeyPlace { akLastPage, akSeparate, akNone };
 
-// Prints the sheet on `printer` (A4 or Letter, see SetPage), with the answer
-// key at its end for akLastPage only. Returns false when printing failed.
+// "Vorlen – opgaveark, Middelsvær" for tasks of one difficulty, else
+// "Vorlen – opgaveark".
+QString SheetTitle(const std::vector<TTaskNumber>& tasks);
+
+// Prints `copies` sheets on `printer` (A4 or Letter, see SetPage), with the
+// answer key once at the end for akLastPage only; the printer's own copy
+// count is left to the caller (1, or the key would come again with every
+// copy). `title` heads the pages; empty: SheetTitle. Returns false when
+// printing failed.
 bool PrintWorksheet(QPrinter& printer, const std::vector<TTaskNumber>& tasks, const QDate& date,
-                    TAnswerKeyPlace key = akLastPage);
+                    TAnswerKeyPlace key = akLastPage, int copies = 1, const QString& title = {});
 // The answer key alone, as a document of its own.
-bool PrintAnswerKey(QPrinter& printer, const std::vector<TTaskNumber>& tasks, const QDate& date);
+bool PrintAnswerKey(QPrinter& printer, const std::vector<TTaskNumber>& tasks, const QDate& date,
+                    const QString& title = {});

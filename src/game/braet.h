@@ -8,6 +8,7 @@
 #include "model/task_number.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -43,6 +44,8 @@ public:
     // Without a seed, the time of day gives one.
     void StartTask(int difficulty, std::optional<std::uint32_t> seed = std::nullopt);
     std::unique_ptr<TOpgave> LavUdfordring(int difficulty, std::optional<std::uint32_t> seed = std::nullopt);
+    // A task of a given plate, e.g. one fetched by its own number.
+    void StartPlateTask(const TOpgave& plate, const std::optional<TTaskNumber>& number);
     // The number of the task shown; none for a task from the produced plate.
     std::optional<TTaskNumber> FTaskNumber;
     // Printed with the task; set by the statistics.
@@ -53,8 +56,10 @@ public:
     void bbOverfoerPladeClick();
     void bbAfslutClick();
 
-    // Printing and copying the task.
+    // Printing and copying the task. An addition may print the task its own
+    // way (SetTaskPrint); without one the task prints as below.
     void Udskriv1Click();
+    void SetTaskPrint(std::function<void()> print);
     void Kopiertilklippebordet1Click();
     void bbPrinterSetupClick();
     QPrinter& Printer();
@@ -83,6 +88,8 @@ Q_SIGNALS:
     // An addition gave the player a tip towards the task shown (emitted by
     // the addition that gives it, heard by those that count it).
     void TipGiven();
+    // The task's picture was put on the clipboard.
+    void TaskCopied();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -96,4 +103,5 @@ private:
     bool FClosing = false;
     TMachineLine FRunLine{};
     mutable std::optional<TRunLine> FRunRating;
+    std::function<void()> FTaskPrint;
 };

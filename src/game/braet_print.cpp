@@ -61,10 +61,19 @@ void PrintCaption(QPainter& painter, const QPrinter& printer, const QRect& pictu
 
 } // namespace
 
+void TfmBraet::SetTaskPrint(std::function<void()> print)
+{
+    FTaskPrint = std::move(print);
+}
+
 void TfmBraet::Udskriv1Click()
 {
     if (!FTask)
         return;
+    if (FTaskPrint) {
+        FTaskPrint();
+        return;
+    }
     QPrinter& printer = Printer();
     TPrintJob job(printer);
     if (!job.BeginPrintJob(this, QStringLiteral("Vorlen-opgave.pdf")))
@@ -104,6 +113,8 @@ void TfmBraet::Kopiertilklippebordet1Click()
         clipboard->setImage(picture);
     if (!clipboard || clipboard->image().size() != picture.size())
         ShowError(QStringLiteral("Opgaven kunne ikke kopieres til klippebordet."));
+    else
+        Q_EMIT TaskCopied();
 }
 
 void TfmBraet::bbPrinterSetupClick()

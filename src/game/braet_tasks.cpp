@@ -50,6 +50,22 @@ void TfmBraet::StartTask(int difficulty, std::optional<std::uint32_t> seed)
     ShowTaskBox();
 }
 
+void TfmBraet::StartPlateTask(const TOpgave& plate, const std::optional<TTaskNumber>& number)
+{
+    FTaskGiven = true;
+    LampsOff();
+    ClearAllSlots();
+    ClearPlate();
+    ClearTask();
+    FTask = std::make_unique<TOpgave>(plate);
+    FTask->FLying = false;
+    FTaskNumber = number;
+    ShowTaskBox();
+    // As for the produced plate made the task.
+    bbPrint->setEnabled(true);
+    bbCopy->setEnabled(true);
+}
+
 std::unique_ptr<TOpgave> TfmBraet::LavUdfordring(int difficulty, std::optional<std::uint32_t> seed)
 {
     return std::make_unique<TOpgave>(GenerateTask(seed ? *seed : TimeOfDaySeed(), difficulty));

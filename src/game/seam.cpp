@@ -80,7 +80,23 @@ const TRunLine& TBraetSeam::LastRun() const
 
 void TBraetSeam::StartTask(const TTaskNumber& number) const
 {
-    FWindow.StartTask(number.Difficulty, number.Seed);
+    if (number.Difficulty == OwnTask)
+        FWindow.StartPlateTask(TaskPlate(number), number);
+    else
+        FWindow.StartTask(number.Difficulty, number.Seed);
+}
+
+void TBraetSeam::SetTaskNumber(const std::optional<TTaskNumber>& number) const
+{
+    if (!FWindow.FTask || FWindow.FTaskNumber == number)
+        return;
+    FWindow.FTaskNumber = number;
+    Q_EMIT FWindow.TaskChanged();
+}
+
+void TBraetSeam::SetTaskPrint(std::function<void()> print) const
+{
+    FWindow.SetTaskPrint(std::move(print));
 }
 
 QString TBraetSeam::PlayerName() const

@@ -12,6 +12,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 class QAction;
@@ -66,8 +67,14 @@ public:
     TPlateBox* PlateBox() const;
     // The line of the last run with its rating (see TRunLine).
     const TRunLine& LastRun() const;
-    // Starts the task of a number as the difficulty buttons would.
+    // Starts the task of a number as the difficulty buttons would; an own
+    // number gives its plate.
     void StartTask(const TTaskNumber& number) const;
+    // Gives the task shown a number (an own task's); emits TaskChanged
+    // when that changes it.
+    void SetTaskNumber(const std::optional<TTaskNumber>& number) const;
+    // Ctrl+P and the print button print the task through `print`.
+    void SetTaskPrint(std::function<void()> print) const;
 
     // The player's name, printed with the task.
     QString PlayerName() const;

@@ -47,7 +47,7 @@ QStringList AnswerLine(const TTaskNumber& number)
     // The generator's own line is seldom the shortest, and a pupil's shorter
     // right line must not look wrong next to the key. Every generated task
     // has a shortest line: the generator's own line is within reach.
-    const auto line = ShortestLine(GenerateTask(number.Seed, number.Difficulty));
+    const auto line = ShortestLine(TaskPlate(number));
     QStringList words;
     for (const TMachineRec& rec : line.value_or(std::vector<TMachineRec>{}))
         words.append(MachineWords(rec));

@@ -49,3 +49,32 @@ TTaskNumber LadderTask(int step, std::uint32_t firstSeed, const TOpgave* avoid)
     }
     return repeat.value_or(best);
 }
+
+std::vector<TTaskNumber> LadderSheetTasks(int step, int count, std::uint32_t firstSeed)
+{
+    constexpr int TriesPerTask = 50;
+    std::vector<TTaskNumber> tasks;
+    std::vector<TOpgave> plates;
+    std::uint32_t seed = firstSeed % (MaxTaskSeed + 1);
+    for (int i = 0; i < count; ++i) {
+        std::optional<TTaskNumber> chosen;
+        for (int t = 0; t < TriesPerTask; ++t) {
+            const TTaskNumber candidate = LadderTask(step, seed);
+            seed = (candidate.Seed + SeedStep) % (MaxTaskSeed + 1);
+            const TOpgave plate = GenerateTask(candidate.Seed, candidate.Difficulty);
+            const bool known = std::any_of(plates.begin(), plates.end(), [&](const TOpgave& p) { return p.SameAs(plate); });
+            const bool numberUsed = std::find(tasks.begin(), tasks.end(), candidate) != tasks.end();
+            if (!chosen && !numberUsed)
+                chosen = candidate;
+            if (!numberUsed && !known) {
+                chosen = candidate;
+                break;
+            }
+        }
+        if (!chosen)
+            break;
+        tasks.push_back(*chosen);
+        plates.push_back(GenerateTask(chosen->Seed, chosen->Difficulty));
+    }
+    return tasks;
+}

@@ -7,6 +7,7 @@
 #include "model/task_number.h"
 
 #include <cstdint>
+#include <vector>
 
 // The steps of the ladder: step n gives tasks whose shortest line has n
 // machines. No generated task needs more than seven.
@@ -17,3 +18,7 @@ inline constexpr int LadderTopStep = 7;
 // `firstSeed` on, in fixed steps, so the same start always gives the same
 // task. A plate SameAs `avoid` is passed over while others turn up.
 TTaskNumber LadderTask(int step, std::uint32_t firstSeed, const TOpgave* avoid = nullptr);
+
+// `count` tasks of `step` for a worksheet, from `firstSeed` on; a plate
+// already on the sheet is passed over while the step has others to offer.
+std::vector<TTaskNumber> LadderSheetTasks(int step, int count, std::uint32_t firstSeed);

@@ -6,18 +6,24 @@
 #include "app/assembly.h"
 #include "classroom/classroom.h"
 #include "classroom/fetch_dialog.h"
+#include "classroom/stats_log.h"
 #include "classroom/stats_print.h"
 #include "classroom/stats_window.h"
 #include "classroom/worksheet_dialog.h"
 #include "classroom/worksheet_print.h"
 #include "model/answer_key.h"
 #include "model/generator.h"
+#include "model/solver.h"
 #include "base/delay.h"
 #include "support/dialogs.h"
 #include "support/recordingsound.h"
 #include "support/testclock.h"
 
+#include <QClipboard>
 #include <QDir>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QPageSize>
@@ -105,7 +111,8 @@ private Q_SLOTS:
 
         const TOpgave* task = W->FTask.get();
         Put(*W, 3, mcRotate, 1);
-        for (const QString& bad : {QStringLiteral("M-2000008x"), QStringLiteral("S-86400000")}) {
+        for (const QString& bad : {QStringLiteral("M-2000008x"), QStringLiteral("S-86400000"),
+                                   QStringLiteral("E-00000001"), QStringLiteral("X 12")}) {
             bool stayed = false;
             QString kept, message;
             bool unchanged = false;
@@ -158,7 +165,10 @@ private Q_SLOTS:
         Put(*W, 1, mcStripe, 2);
         Run(vdWrong);
         W->bbOverfoerPladeClick();
-        QCOMPARE(C->lbOpgaveNummer->text(), QStringLiteral("Egen plade"));
+        // The plate made the task has a number of its own.
+        QVERIFY(W->FTaskNumber && W->FTaskNumber->Difficulty == OwnTask);
+        const QString own = FormatTaskNumber(*W->FTaskNumber);
+        QCOMPARE(C->lbOpgaveNummer->text(), own);
         Run(vdWrong);
         Put(*W, 1, mcStripe, 2);
         Run(vdRight);
@@ -177,7 +187,8 @@ private Q_SLOTS:
 
         QCOMPARE(window->lbCounts[1][3]->text(), QStringLiteral("3"));
         QCOMPARE(window->lvOpgaver->topLevelItemCount(), 4);
-        QCOMPARE(window->lvOpgaver->topLevelItem(0)->text(0), QStringLiteral("Egen plade"));
+        QCOMPARE(window->lvOpgaver->topLevelItem(0)->text(0), own);
+        QCOMPARE(window->lvOpgaver->topLevelItem(0)->text(1), QStringLiteral("Egen plade"));
         QCOMPARE(window->lvOpgaver->topLevelItem(2)->text(3), QStringLiteral("ja"));
         QVERIFY(log.Text(W->FPlayerName, QDate(2026, 12, 8), 65000).contains(QStringLiteral("S-123\tSvær\t2\tnej")));
     }
@@ -202,8 +213,21 @@ private Q_SLOTS:
         QPrinter& printer = W->Printer();
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(dir.filePath(QStringLiteral("opgave.pdf")));
+        // Copies set up for the worksheets do not apply to the one task.
+        printer.setCopyCount(3);
         W->Udskriv1Click();
-        QCOMPARE(text(printer.outputFileName()), QStringLiteral("Opgave: S-77 Navn: Åse"));
+        const QString task = text(printer.outputFileName());
+        QCOMPARE(task, QStringLiteral("Vorlen – opgave S-77 Navn: Åse Dato: Maskiner:"));
+        const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
+        if (!pdfinfo.isEmpty()) {
+            QProcess info;
+            info.start(pdfinfo, {printer.outputFileName()});
+            QVERIFY(info.waitForFinished(30000));
+            const QString infoText = QString::fromUtf8(info.readAllStandardOutput());
+            QVERIFY2(infoText.contains(QRegularExpression(QStringLiteral("Title: +Vorlen – opgave S-77\\n"))), qPrintable(infoText));
+            QVERIFY2(infoText.contains(QRegularExpression(QStringLiteral("Pages: +1\\n"))), qPrintable(infoText));
+        }
+        printer.setCopyCount(1);
 
         Run(vdWrong);
         QPrinter page(QPrinter::HighResolution);
@@ -402,6 +426,223 @@ private Q_SLOTS:
             QVERIFY2(at >= 0, qPrintable(n));
             QVERIFY(keyText.indexOf(AnswerLine(task).constFirst(), at) > at);
         }
+    }
+
+    // A plate built on the floor becomes a task with an own number; the
+    // number fetched in a fresh game gives the same task, pixel for pixel,
+    // typed as the guide allows. Copying puts the number beside the picture.
+    void ownTaskAcrossGames()
+    {
+        W->bbLet->click();
+        PutLine(*W, {TMachineRec{mcHoles, 2, 1}, TMachineRec{mcRotate, 1, 0}, TMachineRec{mcStripe, 0, 0},
+                     TMachineRec{mcHoles, 1, 0}, TMachineRec{mcRotate, 2, 0}});
+        Run(vdWrong);
+        W->bbOverfoerPladeClick();
+        QVERIFY(W->FTaskNumber);
+        const QString own = FormatTaskNumber(*W->FTaskNumber);
+        QCOMPARE(C->lbOpgaveNummer->text(), own);
+        QCOMPARE(W->FTaskBox->toolTip(), QStringLiteral("Opgave ") + own);
+        const QImage built = W->FTaskBox->grab().toImage();
+
+        W->Kopiertilklippebordet1Click();
+        const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
+        QVERIFY(copied && copied->hasImage());
+        QCOMPARE(copied->text(), own);
+        QCOMPARE(qvariant_cast<QImage>(copied->imageData()).size(), QSize(80, 81));
+
+        // A second game, as on another machine.
+        W.reset();
+        W = AssembleGame(&FSound);
+        W->FormActivate();
+        C = W->findChild<TClassroom*>();
+        QString typed = own;
+        typed.remove(u'-').insert(5, u' ').insert(1, u' ');
+        Answer(typed.toLower());
+        C->bbHentOpgaveClick();
+        QVERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(FormatTaskNumber(*W->FTaskNumber), own);
+        QCOMPARE(W->FTaskBox->grab().toImage(), built);
+        QVERIFY(W->bbPrint->isEnabled());
+        // Solving it counts as an own plate.
+        std::vector<TMachineRec> line = *ShortestLine(*W->FTask);
+        PutLine(*W, line);
+        Run(vdRight);
+        QCOMPARE(C->Log().Count(OwnTask).Solved, 1);
+    }
+
+    // Play time counts while a task is shown or a run goes on, not while
+    // the game stands open without a task; the window shows the time and
+    // runs since the last right answer of the task shown.
+    void playTimeAndTheTaskShown()
+    {
+        const auto later = [this](std::uint32_t ms) { FClock.SetNow(FClock.Tick() + ms); };
+        later(600'000);
+        QCOMPARE(C->PlayedMs(), 0u);
+        Answer(QStringLiteral("Bo"));
+        C->Statistik1Click();
+        TfmStatistik* window = C->Window();
+        QCOMPARE(window->lbNu->text(), QStringLiteral("Ingen opgave nu."));
+
+        // A run without a task counts its own time.
+        std::uint32_t before = FClock.Tick();
+        Put(*W, 1, mcStripe, 2);
+        W->bbKoerPladeClick();
+        const std::uint32_t run = FClock.Tick() - before;
+        QVERIFY(run > 1000);
+        QCOMPARE(C->PlayedMs(), run);
+
+        later(600'000);
+        Fetch(QStringLiteral("M-20000089"));
+        const std::uint32_t fetched = FClock.Tick();
+        later(90'000);
+        Run(vdWrong);
+        Run(vdWrong);
+        QCOMPARE(C->PlayedMs(), run + (FClock.Tick() - fetched));
+        const std::uint32_t sinceGiven = C->Log().Current()->TimeSinceRight(FClock.Tick());
+        QVERIFY(sinceGiven > 90'000);
+        QTest::qWait(1100); // the window's one-second refresh
+        QCOMPARE(window->lbNu->text(), QStringLiteral("Opgaven nu (M-20000089): %1 og 2 kørsler siden den blev givet")
+                                           .arg(PlayedText(sinceGiven)));
+        BuildTask();
+        Run(vdRight);
+        later(5'000);
+        Put(*W, 8, mcRotate, 0); // a turn of 45 degrees more
+        Run(vdWrong);
+        QCOMPARE(C->Log().Current()->RunsSinceRight, 1);
+        QVERIFY(C->Log().Current()->TimeSinceRight(FClock.Tick()) < sinceGiven);
+        C->Statistik1Click();
+        QVERIFY2(window->lbNu->text().endsWith(QStringLiteral("og 1 kørsel siden sidste rigtige svar")),
+                 qPrintable(window->lbNu->text()));
+
+        // Without a task the clock of play stops.
+        const std::uint32_t played = C->PlayedMs();
+        W->bbNulstilOpgaveClick();
+        later(3'600'000);
+        QCOMPARE(C->PlayedMs(), played);
+        QVERIFY(!C->Log().Current());
+        QCOMPARE(C->Log().Tasks().back().TimeOn(FClock.Tick()), C->Log().Tasks().back().TimeOn(0));
+    }
+
+    // "Gem…" saves a CSV a spreadsheet reads: UTF-8 with its mark, a name
+    // with a comma, quotes and other letters quoted whole; a folder that is
+    // not there is reported and nothing claims success.
+    void statisticsAsCsv()
+    {
+        const QString name = QStringLiteral("Åse \"Ø\", 李 Ωμέγα");
+        Answer(name);
+        C->Statistik1Click();
+        Fetch(QStringLiteral("S-77"));
+        Put(*W, 1, mcStripe, 2);
+        FClock.SetNow(FClock.Tick() + 42'000);
+        Run(vdWrong);
+        W->bbOverfoerPladeClick();
+        const QString own = FormatTaskNumber(*W->FTaskNumber);
+        Run(vdWrong);
+
+        QTemporaryDir dir;
+        const auto save = [](const QString& file) {
+            OnDialog([file](QDialog* d) {
+                if (auto* files = qobject_cast<QFileDialog*>(d)) {
+                    if (auto* edit = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+                        edit->setText(file);
+                    d->accept();
+                }
+            });
+        };
+        const QString path = dir.filePath(QStringLiteral("klasse.csv"));
+        save(path);
+        C->Window()->bbGem->click();
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
+        const QStringList lines = QString::fromUtf8(bytes.mid(3)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 3);
+        QCOMPARE(lines[0], QStringLiteral("Navn,Opgave,Sværhed,Trin,Kørsler,Løst,Maskiner brugt,Færrest maskiner,Tip,"
+                                          "Tid på opgaven (s)"));
+        const QString quoted = QStringLiteral("\"Åse \"\"Ø\"\", 李 Ωμέγα\"");
+        // The time on the task: the 42 s waited and the run.
+        QVERIFY2(lines[1].startsWith(quoted + QStringLiteral(",S-77,Svær,,1,nej,,5,0,")), qPrintable(lines[1]));
+        QVERIFY(lines[1].section(u',', -1).toInt() >= 42);
+        QCOMPARE(lines[2], quoted + QStringLiteral(",%1,Egen plade,,1,nej,,1,0,").arg(own) + lines[2].section(u',', -1));
+
+        // A folder that does not exist: the game's message, no file.
+        const QString nowhere = dir.filePath(QStringLiteral("mangler/klasse.csv"));
+        QString message;
+        save(nowhere);
+        QTimer report;
+        report.setInterval(5);
+        connect(&report, &QTimer::timeout, this, [&] {
+            auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!modal || qobject_cast<QFileDialog*>(modal))
+                return;
+            if (auto* label = modal->findChild<QLabel*>(QStringLiteral("Message")))
+                message = label->text();
+            modal->accept();
+            report.stop();
+        });
+        report.start();
+        C->SaveStatistics();
+        QVERIFY2(message.startsWith(QStringLiteral("Statistikken kunne ikke gemmes")), qPrintable(message));
+        QVERIFY(!QFileInfo::exists(nowhere));
+        QCOMPARE(CsvField(QStringLiteral("=SUM(A1)")), QStringLiteral("\"'=SUM(A1)\""));
+    }
+
+    // A class set of chosen numbers (one own) through the dialog, into a
+    // PDF: three copies of the sheet and the key once at the end.
+    void worksheetOfChosenNumbers()
+    {
+        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        if (pdftotext.isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        if (!QPrinterInfo::availablePrinters().isEmpty())
+            QSKIP("a printer is installed: prints do not go to PDF files");
+        PutLine(*W, {TMachineRec{mcHoles, 3, 0}, TMachineRec{mcRotate, 0, 0}, TMachineRec{mcStripe, 2, 0}});
+        W->bbKoerPladeClick();
+        W->bbOverfoerPladeClick();
+        const QString own = FormatTaskNumber(*W->FTaskNumber);
+        QTemporaryDir dir;
+        const QString sheet = dir.filePath(QStringLiteral("klassesæt.pdf"));
+        QString offered, refused;
+        OnDialog([&](QDialog* d) {
+            auto* dialog = qobject_cast<TfmOpgaveark*>(d);
+            QVERIFY(dialog);
+            offered = dialog->edNumre->toPlainText();
+            dialog->rgKilde->button(ssNumbers)->click();
+            dialog->rgFacitliste->button(akLastPage)->click();
+            dialog->seKopier->setValue(3);
+            // A number that is none keeps the dialog open with the reason.
+            dialog->edNumre->setPlainText(QStringLiteral("M-20000089, Q-5"));
+            dialog->accept();
+            refused = dialog->isVisible() && dialog->lbFejl->isVisibleTo(dialog) ? dialog->lbFejl->text() : QString();
+            dialog->edNumre->setPlainText(QStringLiteral("m 2000 0089; S-77\n") + own.toLower().remove(u'-'));
+            OnDialog([sheet](QDialog* files) {
+                if (auto* edit = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+                    edit->setText(sheet);
+                files->accept();
+            });
+            dialog->accept();
+        });
+        C->Opgaveark1Click();
+        QCOMPARE(offered, own);
+        QVERIFY2(refused.contains(QStringLiteral("\"Q-5\" er ikke et opgavenummer")), qPrintable(refused));
+
+        QProcess text;
+        text.start(pdftotext, {QStringLiteral("-layout"), sheet, QStringLiteral("-")});
+        QVERIFY(text.waitForFinished(30000));
+        const QStringList pages =
+            QString::fromUtf8(text.readAllStandardOutput()).split(QChar(u'\f'), Qt::SkipEmptyParts);
+        QCOMPARE(pages.size(), 4);
+        for (int k = 0; k < 3; ++k) {
+            QVERIFY(pages[k].contains(QStringLiteral("Vorlen – opgaveark")));
+            QVERIFY(!pages[k].contains(QStringLiteral("Facitliste")));
+            QVERIFY(pages[k].contains(QStringLiteral("Side 1 af 1")));
+            for (const QString& number : {QStringLiteral("M-20000089"), QStringLiteral("S-77"), own})
+                QVERIFY2(pages[k].contains(number), qPrintable(number));
+        }
+        QVERIFY(pages[3].contains(QStringLiteral("Facitliste")));
+        QVERIFY(pages[3].contains(own));
+        QVERIFY(pages[3].contains(QStringLiteral("Korteste løsning: 3 maskiner")));
     }
 };
 

@@ -7,6 +7,7 @@
 #include "game/seam.h"
 #include "floor/hitarea.h"
 #include "floor/picturebox.h"
+#include "game/seam.h"
 #include "model/generator.h"
 #include "model/solver.h"
 #include "base/delay.h"
@@ -283,9 +284,11 @@ private Q_SLOTS:
     }
 
     // One page with the plate at twice the printer-to-screen ratio, 16
-    // printer pixels into the printable area.
+    // printer pixels into the printable area: the window's own print, as
+    // without the classroom's page.
     void print()
     {
+        TBraetSeam(*W).SetTaskPrint({});
         const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
         if (pdftoppm.isEmpty())
             QSKIP("pdftoppm (poppler-utils) is not installed");
