@@ -1,0 +1,128 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "board/board.h"
+
+#include "board/number_view.h"
+#include "board/screen_scale.h"
+#include "floor/braet_geometry.h"
+#include "game/braet.h"
+#include "model/task_number.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QScreen>
+#include <QShortcut>
+
+#include <algorithm>
+
+TBoard::TBoard(TfmBraet& form) : QObject(&form), FSeam(form)
+{
+    setObjectName(QStringLiteral("Board"));
+    Tavletilstand1 = FSeam.HelpMenu()->addAction(QStringLiteral("Tavletilstand"));
+    Tavletilstand1->setObjectName(QStringLiteral("Tavletilstand1"));
+    Tavletilstand1->setCheckable(true);
+    Tavletilstand1->setShortcut(QKeySequence(Qt::Key_F11));
+    Tavletilstand1->setAutoRepeat(false);
+    form.addAction(Tavletilstand1);
+    // The check mark follows the mode, not the click: Toggle sets it.
+    connect(Tavletilstand1, &QAction::triggered, this, [this] { Toggle(); });
+
+    VisOpgavenummer1 = new QAction(QStringLiteral("Vis opgavenummer"), &form);
+    VisOpgavenummer1->setObjectName(QStringLiteral("VisOpgavenummer1"));
+    VisOpgavenummer1->setShortcut(QKeySequence(Qt::Key_F12));
+    VisOpgavenummer1->setAutoRepeat(false);
+    VisOpgavenummer1->setEnabled(false);
+    FSeam.HelpMenu()->addAction(VisOpgavenummer1);
+    FSeam.TaskMenu()->addAction(VisOpgavenummer1);
+    form.addAction(VisOpgavenummer1);
+    connect(VisOpgavenummer1, &QAction::triggered, this, [this] { ShowNumber(); });
+
+    FEscape = new QShortcut(QKeySequence(Qt::Key_Escape), &form);
+    FEscape->setEnabled(false);
+    FEscape->setAutoRepeat(false);
+    connect(FEscape, &QShortcut::activated, this, [this] { Leave(); });
+
+    connect(&form, &TfmBraet::TaskChanged, this, [this] { TaskChanged(); });
+}
+
+double TBoard::BoardScale(const QScreen& screen)
+{
+    const QSize device = (QSizeF(screen.geometry().size()) * ScreenScale(screen)).toSize();
+    // A full screen has no frame, and the window's smallest outer size is a
+    // rule for a framed window: only the game itself has to fit.
+    const QSize game(braet::ClientWidth, braet::ClientHeight);
+    return LargestFittingScale(game, game, QMargins(), device);
+}
+
+void TBoard::Toggle()
+{
+    if (FOn)
+        Leave();
+    else
+        Enter();
+}
+
+void TBoard::Enter()
+{
+    TfmBraet& window = FSeam.Window();
+    QScreen* screen = window.screen();
+    if (FOn || !screen || !window.isVisible())
+        return;
+    FOn = true;
+    FScreen = screen;
+    FScaleBefore = ScreenScale(*screen);
+    FClientBefore = window.geometry();
+    // Full screen before the scale changes: a framed window would grow to
+    // keep its outer size when its frame counts for fewer logical pixels.
+    // A window manager may refuse full screen to a window of a fixed size.
+    window.setMinimumSize(0, 0);
+    window.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    window.showFullScreen();
+    SetScreenScale(*screen, BoardScale(*screen));
+    window.FollowDeviceGrid();
+    FEscape->setEnabled(true);
+    Tavletilstand1->setChecked(true);
+}
+
+void TBoard::Leave()
+{
+    if (!FOn)
+        return;
+    TfmBraet& window = FSeam.Window();
+    FOn = false;
+    FEscape->setEnabled(false);
+    Tavletilstand1->setChecked(false);
+    // The scale and size go back while the window is still full screen (see
+    // Enter); then the window manager frames it again.
+    if (FScreen)
+        SetScreenScale(*FScreen, FScaleBefore);
+    window.setFixedSize(FClientBefore.size());
+    window.showNormal();
+    // The client's place: the frame is not back yet.
+    window.setGeometry(FClientBefore);
+    window.FollowDeviceGrid();
+}
+
+void TBoard::ShowNumber()
+{
+    if (!FSeam.Task())
+        return;
+    if (FNumberView)
+        FNumberView->close();
+    FNumberView = new TNumberView(FSeam.Window(), TaskName(FSeam.TaskNumber()));
+    FNumberView->showFullScreen();
+    FNumberView->raise();
+    FNumberView->activateWindow();
+}
+
+void TBoard::TaskChanged()
+{
+    VisOpgavenummer1->setEnabled(FSeam.Task() != nullptr);
+    // The number shown is the task's: a new task closes the old number.
+    if (FNumberView && FNumberView->Number() != TaskName(FSeam.TaskNumber()))
+        FNumberView->close();
+}
+
+TBoard* AttachBoard(TfmBraet& form)
+{
+    return new TBoard(form);
+}
