@@ -71,13 +71,13 @@ void TBoard::Enter()
     FScreen = screen;
     FScaleBefore = ScreenScale(*screen);
     FClientBefore = window.geometry();
-    // Full screen before the scale changes: a framed window would grow to
-    // keep its outer size when its frame counts for fewer logical pixels.
-    // A window manager may refuse full screen to a window of a fixed size.
+    SetScreenScale(*screen, BoardScale(*screen));
+    // Full screen after the scale, so that the window is made as large as the
+    // screen in its new logical pixels; and without its fixed size, which a
+    // window manager may take as a refusal of full screen.
     window.setMinimumSize(0, 0);
     window.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     window.showFullScreen();
-    SetScreenScale(*screen, BoardScale(*screen));
     window.FollowDeviceGrid();
     FEscape->setEnabled(true);
     Tavletilstand1->setChecked(true);
