@@ -10,7 +10,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QScreen>
-#include <QShortcut>
+#include <QKeyEvent>
 
 #include <algorithm>
 
@@ -36,10 +36,9 @@ TBoard::TBoard(TfmBraet& form) : QObject(&form), FSeam(form)
     form.addAction(VisOpgavenummer1);
     connect(VisOpgavenummer1, &QAction::triggered, this, [this] { ShowNumber(); });
 
-    FEscape = new QShortcut(QKeySequence(Qt::Key_Escape), &form);
-    FEscape->setEnabled(false);
-    FEscape->setAutoRepeat(false);
-    connect(FEscape, &QShortcut::activated, this, [this] { Leave(); });
+    // Esc as a key the window's controls did not want, not as a shortcut:
+    // an open drop-down list or menu closes with Esc first.
+    form.installEventFilter(this);
 
     connect(&form, &TfmBraet::TaskChanged, this, [this] { TaskChanged(); });
 }
@@ -79,7 +78,6 @@ void TBoard::Enter()
     window.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     window.showFullScreen();
     window.FollowDeviceGrid();
-    FEscape->setEnabled(true);
     Tavletilstand1->setChecked(true);
 }
 
@@ -89,7 +87,6 @@ void TBoard::Leave()
         return;
     TfmBraet& window = FSeam.Window();
     FOn = false;
-    FEscape->setEnabled(false);
     Tavletilstand1->setChecked(false);
     // The scale and size go back while the window is still full screen (see
     // Enter); then the window manager frames it again.
@@ -100,6 +97,18 @@ void TBoard::Leave()
     // The client's place: the frame is not back yet.
     window.setGeometry(FClientBefore);
     window.FollowDeviceGrid();
+}
+
+bool TBoard::eventFilter(QObject* watched, QEvent* event)
+{
+    if (FOn && watched == &FSeam.Window() && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier) {
+            Leave();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void TBoard::ShowNumber()

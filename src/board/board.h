@@ -17,7 +17,6 @@
 
 class QAction;
 class QScreen;
-class QShortcut;
 class TfmBraet;
 
 class TBoard : public QObject {
@@ -41,10 +40,12 @@ public:
     QAction* Tavletilstand1 = nullptr;
     QAction* VisOpgavenummer1 = nullptr;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void TaskChanged();
     TBraetSeam FSeam;
-    QShortcut* FEscape = nullptr;
     bool FOn = false;
     // The window as it was before board mode.
     QPointer<QScreen> FScreen;

@@ -123,6 +123,14 @@ void TRunHiResTest::boardModeKeepsTheGame()
     QVERIFY(seam.Task() && SameFields(*seam.Task(), task));
     QCOMPARE(seam.TaskNumber(), std::optional(TTaskNumber{1, 20000089}));
 
+    // Esc closes an open drop-down list first, and only then board mode.
+    w.cbSetting[0]->showPopup();
+    QWidget* popup = QApplication::activePopupWidget();
+    QVERIFY(popup);
+    QTest::keyClick(popup, Qt::Key_Escape);
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+    QVERIFY(board->On());
+
     // A run in board mode: the plate stands up on the finer grid, and the
     // verdict comes as always.
     int verdicts = 0;
