@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ ninja-build pkg-config
-  qt6-base-dev qt6-multimedia-dev qt6-translations-l10n qt6-svg-dev
+  qt6-base-dev qt6-base-private-dev qt6-multimedia-dev qt6-translations-l10n qt6-svg-dev
   libgif-dev libxkbcommon-dev
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth imagemagick poppler-utils openbox xdotool

@@ -2,6 +2,7 @@
 #include "app/assembly.h"
 
 #include "access/access.h"
+#include "board/board.h"
 #include "classroom/classroom.h"
 #include "feedback/feedback.h"
 #include "game/braet.h"
@@ -14,5 +15,6 @@ std::unique_ptr<TfmBraet> AssembleGame(TSoundInterface* sound)
     AttachFeedback(*form);
     AttachAccess(*form);
     InstallClassroom(*form);
+    AttachBoard(*form);
     return form;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/startup.h"
 
+#include "board/screen_scale.h"
 #include "floor/picturebox.h"
 #include "game/braet.h"
 #include "app/assembly.h"
@@ -20,6 +21,7 @@
 #include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QScreen>
 #include <QTranslator>
 
 #include <cstdio>
@@ -90,6 +92,12 @@ int VorlenMain(int argc, char** argv)
 
 int VorlenRun(QApplication& app)
 {
+    // A scale that makes the window larger than the screen would cut off its
+    // title bar and tool bar: take the largest that fits, before anything is
+    // drawn for the scale. The frame is not known yet; this allows for a
+    // title bar of up to 30 device pixels and borders of 2.
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        FitScreenScale(*screen, QMargins(2, 30, 2, 2));
     // Decoded meanwhile: the fonts, translations and the window's build
     // take as long as the pictures.
     PrefetchPictures(DeviceGrid(app.devicePixelRatio()));

@@ -368,9 +368,8 @@ void TClassroom::PrintTask()
     TPrintJob job(printer);
     if (!job.BeginPrintJob(&FForm, QStringLiteral("Vorlen-opgave.pdf")))
         return;
-    if (!PrintTaskPage(printer, task, name, PlayerName()) ||
-        printer.printerState() == QPrinter::Error)
-        ShowError(QStringLiteral("Opgaven kunne ikke udskrives."));
+    PrintAndCheck(printer, QStringLiteral("Opgaven kunne ikke udskrives."),
+                  [&] { return PrintTaskPage(printer, task, name, PlayerName()); });
 }
 
 void TClassroom::Opgaveark1Click()

@@ -9,6 +9,7 @@
 #include "model/opgave.h"
 
 #include <QImage>
+#include <QMargins>
 #include <QWidget>
 
 #include <array>
@@ -167,4 +168,5 @@ private:
     bool FQuietEdits = false; // inside SetLine: one hook at the end
     QImage FFactory; // the factory picture, 792 x 533
     bool FFrameKnown = false; // activated or framed: the outer size is real
+    QMargins FLastFrame; // the window manager's frame, kept while it is away
 };

@@ -273,8 +273,16 @@ void TBraetFloor::FormResize()
 {
     if (!paTool)
         return;
-    const QSize outer = isWindow() && testAttribute(Qt::WA_WState_Created) ? frameGeometry().size() : size();
-    if (outer.width() >= 800 && outer.height() >= 600) {
+    // A window manager takes the frame away for a while when the window
+    // leaves full screen; until it is back the window counts the one it had.
+    QMargins frame = FrameMargins(*this);
+    if (!frame.isNull())
+        FLastFrame = frame;
+    else if (!isFullScreen())
+        frame = FLastFrame;
+    const QSize outer = size().grownBy(frame);
+    // Full screen the window is the screen and has no frame to grow past.
+    if ((outer.width() >= 800 && outer.height() >= 600) || isFullScreen()) {
         paTool->setGeometry(0, 0, width(), 40);
         const int w = paTool->width();
         bbAfslut->move(w - 8 - bbAfslut->width(), bbAfslut->y());
@@ -291,7 +299,7 @@ void TBraetFloor::FormResize()
     // being shown: until the window manager has framed it, the frame counts
     // as nothing and the window would grow by the frame too much.
     if (FFrameKnown)
-        setFixedSize(GrownClientSize(size(), FrameMargins(*this)));
+        setFixedSize(GrownClientSize(size(), frame));
 }
 
 QToolButton* TBraetFloor::AddToolButton(const QString& name, const QString& hint, int left, int width)

@@ -40,6 +40,8 @@ public:
         const QSize outer = client.size().grownBy(frame);
         if (FCentred && frame == FFrame && client.size() == FSize)
             return; // nothing changed since, or the player moved the window
+        if (FWindow.isFullScreen())
+            return; // it fills the screen; the size it comes back with is the old one
         FCentred = true;
         FFrame = frame;
         FSize = client.size();

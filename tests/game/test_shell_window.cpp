@@ -250,12 +250,15 @@ private Q_SLOTS:
         // the client coordinates of the window, whose origin the tool bar shares.
         const QPoint client(w.width() - 8 - 36 - 4 - 36 + 2, 2 + 36 + 2);
         QCOMPARE(w.Popup->pos(), w.mapToGlobal(client));
-        // The game as it ships adds the statistics after the help menu's own items.
-        QCOMPARE(w.Popup->actions().size(), 4);
+        // The game as it ships adds the statistics and the board's two items
+        // after the help menu's own items.
+        QCOMPARE(w.Popup->actions().size(), 6);
         QCOMPARE(w.Popup->actions().at(0)->text(), QStringLiteral("Vejledning"));
         QVERIFY(w.Popup->actions().at(1)->isSeparator());
         QCOMPARE(w.Popup->actions().at(2)->text(), QStringLiteral("Om Vorlen"));
         QCOMPARE(w.Popup->actions().at(3)->text(), QStringLiteral("Statistik"));
+        QCOMPARE(w.Popup->actions().at(4)->text(), QStringLiteral("Tavletilstand"));
+        QCOMPARE(w.Popup->actions().at(5)->text(), QStringLiteral("Vis opgavenummer"));
 
         // Choosing nothing closes the menu without effect.
         QTest::keyClick(w.Popup, Qt::Key_Escape);

@@ -232,8 +232,10 @@ private Q_SLOTS:
         QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(24, 36), box->mapToGlobal(QPoint(24, 36)));
         QApplication::sendEvent(box, &event);
         QTRY_VERIFY(W->pmUdskrivOpgave->isVisible());
-        QCOMPARE(W->pmUdskrivOpgave->actions().size(), 3); // with the worksheets' item
+        QCOMPARE(W->pmUdskrivOpgave->actions().size(), 4); // with the worksheets' and the board's items
         QCOMPARE(W->pmUdskrivOpgave->actions().at(2)->text(), QStringLiteral("Udskriv opgaveark"));
+        QCOMPARE(W->pmUdskrivOpgave->actions().at(3)->text(), QStringLiteral("Vis opgavenummer"));
+        QVERIFY(W->pmUdskrivOpgave->actions().at(3)->isEnabled());
 
         // The task goes while the menu is open: the menu goes, its items do nothing.
         QGuiApplication::clipboard()->clear();
