@@ -5,6 +5,7 @@
 #include "classroom/classroom.h"
 #include "feedback/feedback.h"
 #include "game/braet.h"
+#include "hands/hands.h"
 
 std::unique_ptr<TfmBraet> AssembleGame(TSoundInterface* sound)
 {
@@ -14,5 +15,6 @@ std::unique_ptr<TfmBraet> AssembleGame(TSoundInterface* sound)
     AttachFeedback(*form);
     AttachAccess(*form);
     InstallClassroom(*form);
+    AttachHands(*form);
     return form;
 }
