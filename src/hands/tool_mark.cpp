@@ -90,8 +90,10 @@ TToolMark::TToolMark(TfmBraet& window) : QObject(&window), FSeam(window)
     setObjectName(QStringLiteral("ToolMark"));
     FFrame = new TToolFrame(&window);
     FPreview = new TSlotPreview(&window);
-    for (TBraetButton b : Palette)
-        connect(FSeam.Button(b), &QToolButton::toggled, this, &TToolMark::Update);
+    for (std::size_t k = 0; k < std::size(Palette); ++k) {
+        FPalette[k] = FSeam.Button(Palette[k]);
+        connect(FPalette[k], &QToolButton::toggled, this, &TToolMark::Update);
+    }
     for (int i = 0; i < 8; ++i) {
         FSeam.SlotArea(i)->installEventFilter(this);
         FSeam.SlotPicture(i)->installEventFilter(this);
@@ -120,9 +122,12 @@ bool TToolMark::eventFilter(QObject* watched, QEvent* event)
 void TToolMark::Update()
 {
     QToolButton* chosen = nullptr;
-    for (TBraetButton b : Palette)
-        if (FSeam.Button(b)->isChecked())
-            chosen = FSeam.Button(b);
+    for (const QPointer<QToolButton>& b : FPalette) {
+        if (!b)
+            return;
+        if (b->isChecked())
+            chosen = b;
+    }
     if (chosen) {
         FFrame->setGeometry(chosen->geometry().adjusted(-FrameOut, -FrameOut, FrameOut, FrameOut));
         FFrame->show();
@@ -134,8 +139,8 @@ void TToolMark::Update()
         FPreview->hide();
         return;
     }
-    const TSlotPreview::TWhat what = chosen == FSeam.Button(btTraek) ? TSlotPreview::Remove
-                                     : chosen == FSeam.Button(btSkub) ? TSlotPreview::Push
+    const TSlotPreview::TWhat what = chosen == FPalette[3] ? TSlotPreview::Remove
+                                     : chosen == FPalette[4] ? TSlotPreview::Push
                                                                       : TSlotPreview::Place;
     const qreal ratio = FSeam.Window().devicePixelRatioF();
     FPreview->Set(what, what == TSlotPreview::Place ? chosen->icon().pixmap(QSize(MachineHeight, MachineHeight), ratio)

@@ -10,8 +10,12 @@
 
 #include <QObject>
 #include <QPixmap>
+#include <QPointer>
 #include <QWidget>
 
+#include <array>
+
+class QToolButton;
 class TfmBraet;
 
 class TToolFrame : public QWidget {
@@ -56,6 +60,9 @@ protected:
 private:
     void Update();
     TBraetSeam FSeam;
+    // The palette, held so that a pointer's leaving while the window is
+    // taken down finds it gone rather than freed.
+    std::array<QPointer<QToolButton>, 5> FPalette;
     TToolFrame* FFrame = nullptr;
     TSlotPreview* FPreview = nullptr;
     int FHovered = -1;
