@@ -61,6 +61,8 @@ QImage HareGlyph(QColor key);
 QImage HentOpgaveGlyph();
 QImage TrinGlyph();
 QImage TipGlyph();
+// `redo`: the mirror image, for "Gentag".
+QImage FortrydGlyph(bool redo);
 
 // The message dialog's icons ("dlgQuestion", "dlgInformation", "dlgWarning",
 // "dlgError"), 32 x 32, transparent background.

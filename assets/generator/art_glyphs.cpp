@@ -416,6 +416,8 @@ QImage Glyph(const QString& name, QColor key)
         return TrinGlyph();
     if (name == u"bbTip")
         return TipGlyph();
+    if (name == u"bbFortryd" || name == u"bbGentag")
+        return FortrydGlyph(name == u"bbGentag");
     return QImage();
 }
 

@@ -167,7 +167,8 @@ int main(int argc, char** argv)
                   {"bbCopy", 0},     {"bbPrint", 16},   {"bbSound", 16},    {"bbPrinterSetup", 16},
                   {"bbHelp", 16},    {"bbAfslut", 16},  {"bbKoerPlade", 16}, {"bbNulstilOpgave", 16},
                   {"bbOverfoerPlade", 16},
-                  {"bbHurtig", 16}, {"bbHentOpgave", 16}, {"bbTrin", 16}, {"bbTip", 16}};
+                  {"bbHurtig", 16}, {"bbHentOpgave", 16}, {"bbTrin", 16}, {"bbTip", 16},
+                  {"bbFortryd", 16}, {"bbGentag", 16}};
     for (const auto& g : glyphs) {
         const QString name = QLatin1String(g.name);
         const QImage drawn = art::Glyph(name, Qt::transparent);

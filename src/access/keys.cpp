@@ -103,7 +103,7 @@ bool TKeys::WindowKey(QObject* receiver, QKeyEvent& key)
     // not matched, and the key arrives here instead.
     const QKeySequence sequence(pressed);
     for (QAction* action : FWindow.actions()) {
-        if (action->isEnabled() && action->shortcut() == sequence) {
+        if (action->isEnabled() && action->shortcuts().contains(sequence)) {
             if (!key.isAutoRepeat())
                 action->trigger();
             return true;

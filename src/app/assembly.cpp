@@ -6,6 +6,7 @@
 #include "classroom/classroom.h"
 #include "feedback/feedback.h"
 #include "game/braet.h"
+#include "hands/hands.h"
 
 std::unique_ptr<TfmBraet> AssembleGame(TSoundInterface* sound)
 {
@@ -15,6 +16,7 @@ std::unique_ptr<TfmBraet> AssembleGame(TSoundInterface* sound)
     AttachFeedback(*form);
     AttachAccess(*form);
     InstallClassroom(*form);
+    AttachHands(*form);
     AttachBoard(*form);
     return form;
 }

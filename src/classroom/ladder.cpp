@@ -4,12 +4,14 @@
 #include "game/braet.h"
 #include "model/ladder_tasks.h"
 #include "model/generator.h"
+#include "shell/alert_status.h"
 #include "shell/messagedialog.h"
 #include "model/line_advice.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QPointer>
 #include <QToolButton>
@@ -27,6 +29,8 @@ constexpr int RetryMs = 500;
 // In the tool bar's left-hand group, after the places of the fast run and
 // the tip.
 constexpr int TrinLeft = 280;
+// The news stands in the sky right of the roof's sign.
+constexpr QPoint NewsPlace(488, 46);
 
 } // namespace
 
@@ -49,6 +53,10 @@ TLadder::TLadder(TfmBraet& form, QObject* parent) : QObject(parent), FSeam(form)
         StepActions[std::size_t(step - 1)] = action;
         connect(action, &QAction::triggered, this, [this, step] { ChooseStep(step); });
     }
+    pmTrin->addSeparator();
+    Rule1 = pmTrin->addAction(QStringLiteral("Tre rigtige i træk: et trin op"));
+    Rule1->setObjectName(QStringLiteral("Rule1"));
+    Rule1->setEnabled(false);
     bbTrin->setMenu(pmTrin);
     bbTrin->setPopupMode(QToolButton::MenuButtonPopup);
     // clicked() rather than toggled(): the button's state follows the mode,
@@ -73,7 +81,37 @@ TLadder::TLadder(TfmBraet& form, QObject* parent) : QObject(parent), FSeam(form)
     // work on this task (trying a shorter line, say), so it stays.
     connect(&form, &TfmBraet::PlateCleared, &FNext, &TClockTimer::stop);
     connect(&form, &TfmBraet::FloorChanged, &FNext, &TClockTimer::stop);
+    lbTrinNyt = new QLabel(&form);
+    lbTrinNyt->setObjectName(QStringLiteral("lbTrinNyt"));
+    lbTrinNyt->setAttribute(Qt::WA_TransparentForMouseEvents);
+    lbTrinNyt->setStyleSheet(QStringLiteral(
+        "QLabel { background: #fffbe8; color: #1e6e2d; border: 2px solid #1e8c2d; border-radius: 6px;"
+        " padding: 1px 6px; font-size: 13px; font-weight: bold; }"));
+    lbTrinNyt->move(NewsPlace);
+    lbTrinNyt->hide();
+    FStatus = new TAlertStatus(&form, QStringLiteral("LadderStatus"));
+    FStatus->setGeometry(NewsPlace.x(), NewsPlace.y(), 64, 21);
     UpdateButton();
+}
+
+QString TLadder::News() const
+{
+    return lbTrinNyt->isVisibleTo(lbTrinNyt->parentWidget()) ? lbTrinNyt->text() : QString();
+}
+
+void TLadder::Tell(const QString& news)
+{
+    if (news.isEmpty()) {
+        lbTrinNyt->hide();
+        FStatus->Clear();
+        return;
+    }
+    lbTrinNyt->setText(news);
+    lbTrinNyt->setAccessibleName(news);
+    lbTrinNyt->adjustSize();
+    lbTrinNyt->show();
+    lbTrinNyt->raise();
+    FStatus->Say(news);
 }
 
 QString TLadder::StepText() const
@@ -159,6 +197,7 @@ void TLadder::Leave()
     FActive = false;
     FRightInRow = 0;
     FGiven.reset();
+    Tell({});
     UpdateButton();
     Q_EMIT Changed();
 }
@@ -180,13 +219,18 @@ void TLadder::Verdict(bool right)
         return;
     if (!right) {
         FRightInRow = 0;
+        Tell({});
         return;
     }
     FGivenSolved = true;
-    if (++FRightInRow >= RightToClimb) {
+    const int solvedOn = FStep;
+    const int inRow = ++FRightInRow;
+    if (FRightInRow >= RightToClimb) {
         FRightInRow = 0;
         FStep = std::min(FStep + 1, LadderTopStep);
     }
+    Tell(FStep > solvedOn ? QStringLiteral("Du er nu på Trin %1!").arg(FStep)
+                          : QStringLiteral("%1 af %2 rigtige på Trin %3").arg(inRow).arg(RightToClimb).arg(solvedOn));
     FNext.start(NextTaskMs);
 }
 

@@ -15,9 +15,11 @@
 #include <optional>
 
 class QAction;
+class QLabel;
 class QMenu;
 class QToolButton;
 class TfmBraet;
+class TAlertStatus;
 
 class TLadder : public QObject {
     Q_OBJECT
@@ -44,8 +46,13 @@ public:
     // The window's task changed: a task the ladder did not give ends it.
     void TaskChanged();
 
+    // What a right answer did ("2 af 3 rigtige på Trin 1", "Du er nu på
+    // Trin 2!"), shown while the ladder goes on and said to a screen reader.
+    QString News() const;
+
     QToolButton* bbTrin = nullptr;
     QMenu* pmTrin = nullptr;
+    QAction* Rule1 = nullptr; // the menu's line on how to climb
     std::array<QAction*, 7> StepActions{};
 
 Q_SIGNALS:
@@ -59,7 +66,10 @@ private:
     void Verdict(bool right);
     void NextTask();
     void UpdateButton();
+    void Tell(const QString& news);
     TBraetSeam FSeam;
+    QLabel* lbTrinNyt = nullptr;
+    TAlertStatus* FStatus = nullptr;
     bool FActive = false;
     bool FGiving = false;
     int FStep = 1;

@@ -52,6 +52,9 @@ public:
     QString FPlayerName;
     void ClearTask();
     void ShowTaskBox();
+    // A task as it was (a copy of `plate` with its number; nullptr: none),
+    // the floor left as it is. Refused during a run or the slide.
+    bool RestoreTask(const TOpgave* plate, const std::optional<TTaskNumber>& number);
     void bbNulstilOpgaveClick();
     void bbOverfoerPladeClick();
     void bbAfslutClick();

@@ -105,6 +105,31 @@ void TfmBraet::ShowTaskBox()
     Q_EMIT TaskChanged();
 }
 
+bool TfmBraet::RestoreTask(const TOpgave* plate, const std::optional<TTaskNumber>& number)
+{
+    if (Busy())
+        return false;
+    LampsOff();
+    // Copied first: `plate` may be the task that goes.
+    std::unique_ptr<TOpgave> task;
+    if (plate) {
+        task = std::make_unique<TOpgave>();
+        task->Assign(*plate);
+    }
+    ClearTask();
+    if (!task)
+        return true;
+    FTaskGiven = true;
+    FTask = std::move(task);
+    FTaskNumber = number;
+    ShowTaskBox();
+    // As the produced plate made the task: only the own plate is printed.
+    const bool own = !number || number->Difficulty == OwnTask;
+    bbPrint->setEnabled(own);
+    bbCopy->setEnabled(own);
+    return true;
+}
+
 void TfmBraet::bbNulstilOpgaveClick()
 {
     LampsOff();

@@ -3,6 +3,8 @@
 
 #include "game/braet.h"
 
+#include "floor/picturebox.h"
+
 #include <QFrame>
 #include <QToolButton>
 
@@ -36,6 +38,11 @@ THitArea* TBraetSeam::SlotArea(int index) const
 TSettingSelector* TBraetSeam::Selector(int index) const
 {
     return index >= 0 && index < int(FWindow.cbSetting.size()) ? FWindow.cbSetting[std::size_t(index)] : nullptr;
+}
+
+QWidget* TBraetSeam::SlotPicture(int index) const
+{
+    return index >= 0 && index < int(FWindow.imContainer.size()) ? FWindow.imContainer[std::size_t(index)] : nullptr;
 }
 
 const TOpgave* TBraetSeam::Task() const
@@ -97,6 +104,11 @@ void TBraetSeam::SetTaskNumber(const std::optional<TTaskNumber>& number) const
 void TBraetSeam::SetTaskPrint(std::function<void()> print) const
 {
     FWindow.SetTaskPrint(std::move(print));
+}
+
+bool TBraetSeam::RestoreTask(const TOpgave* plate, const std::optional<TTaskNumber>& number) const
+{
+    return FWindow.RestoreTask(plate, number);
 }
 
 QString TBraetSeam::PlayerName() const

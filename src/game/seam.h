@@ -52,6 +52,8 @@ public:
     bool Running() const;
     THitArea* SlotArea(int index) const;       // 0..7
     TSettingSelector* Selector(int index) const; // 0..7
+    // A slot's machine picture (shown only while the slot holds a machine).
+    QWidget* SlotPicture(int index) const;       // 0..7
 
     // The task and the produced plate, read-only.
     const TOpgave* Task() const;
@@ -75,6 +77,10 @@ public:
     void SetTaskNumber(const std::optional<TTaskNumber>& number) const;
     // Ctrl+P and the print button print the task through `print`.
     void SetTaskPrint(std::function<void()> print) const;
+    // Puts back a task as it was (a copy of `plate` with its number, or no
+    // task for nullptr) without touching the floor; false, and nothing
+    // changes, during a run or the slide.
+    bool RestoreTask(const TOpgave* plate, const std::optional<TTaskNumber>& number) const;
 
     // The player's name, printed with the task.
     QString PlayerName() const;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A seeded monkey on the game as it ships: thousands of random player
 // actions (clicks, right clicks, every key of keyboard play, selector choices,
-// tasks, sound, print and copy, menus, the fast run, task numbers typed in,
+// tasks, sound, print and copy, menus, drags and undo, the fast run, task numbers typed in,
 // the statistics window and its buttons, worksheets, the magnifier, the step
 // pictures, close requests answered at random), many of them in the middle of
 // a run, a tilt, a machine animation, the slide or the blinking. The window's
@@ -49,6 +49,7 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -932,6 +933,113 @@ class TestMonkey : public QObject {
             Check(!played, QStringLiteral("verdict sound with sound off"));
     }
 
+    void SendMouse(QWidget* to, QEvent::Type type, const QPoint& windowAt, Qt::MouseButtons held)
+    {
+        const QPoint global = W->mapToGlobal(windowAt);
+        QMouseEvent e(type, QPointF(to->mapFromGlobal(global)), QPointF(global),
+                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held, Qt::NoModifier);
+        QApplication::sendEvent(to, &e);
+    }
+
+    // A drag as a hand makes it, from a palette tool or a slot to a slot,
+    // the grass, the palette or anywhere; short ones are clicks.
+    void DragMachine()
+    {
+        QToolButton* tools[] = {W->sbHuller, W->sbDrejer, W->sbStriber};
+        const std::size_t from = Pick(8);
+        const std::uint32_t kind = Pick(3);
+        QWidget* source = nullptr;
+        if (Chance(3))
+            source = tools[kind];
+        else
+            source = W->imContainer[from]->isVisible() && Chance(2) ? static_cast<QWidget*>(W->imContainer[from])
+                                                                    : W->spContainer[from];
+        const std::size_t to = Pick(8);
+        QPoint end;
+        switch (Pick(4)) {
+        case 0:
+        case 1:
+            end = W->spContainer[to]->geometry().center();
+            break;
+        case 2:
+            end = QPoint(560 + int(Pick(220)), 430 + int(Pick(130))); // the grass
+            break;
+        default:
+            end = RandomPoint();
+        }
+        const QPoint start = source->geometry().center();
+        const bool busy = W->Busy();
+        const std::vector<TMachineRec> before = Line();
+        const bool toolDown = W->SelectedTool() != nullptr;
+        Log(QStringLiteral("drag %1 to %2,%3").arg(NameOf(source)).arg(end.x()).arg(end.y()));
+        QPointer<QWidget> s(source);
+        SendMouse(source, QEvent::MouseButtonPress, start, Qt::LeftButton);
+        // A press on a slot with a tool chosen is the tool's gesture.
+        const std::vector<TMachineRec> pressed = Line();
+        for (int i = 1; i <= 12 && s && Active(); ++i)
+            SendMouse(s, QEvent::MouseMove, start + (end - start) * i / 12, Qt::LeftButton);
+        if (s && Active())
+            SendMouse(s, QEvent::MouseButtonRelease, end, Qt::NoButton);
+        if (!Active() || !s)
+            return;
+        if (busy || W->Busy()) {
+            Check(SameLine(before, Line()), QStringLiteral("a drag changed the line while busy"));
+            return;
+        }
+        if ((end - start).manhattanLength() < QApplication::startDragDistance())
+            return;
+        std::vector<TMachineRec> expected = pressed;
+        int target = -1;
+        for (int i = 0; i < 8; ++i)
+            if (W->spContainer[std::size_t(i)]->geometry().united(W->cbSetting[std::size_t(i)]->geometry()).contains(end))
+                target = i;
+        if (source == tools[kind]) {
+            if (target >= 0) {
+                expected[std::size_t(target)] = TMachineRec{std::uint8_t(kind == 0 ? mcHoles : kind == 1 ? mcRotate : mcStripe), 0, 0};
+                ApplySelectorIndex(expected[std::size_t(target)], 0);
+            }
+        } else if (pressed[from].Kind != mcNone && (source == W->imContainer[from] || !toolDown)) {
+            if (target >= 0 && target != int(from))
+                std::swap(expected[std::size_t(target)], expected[from]);
+            else if (target < 0 && end.y() >= 424)
+                expected[from] = TMachineRec{mcNone, 0, 0};
+        }
+        Check(SameLine(expected, Line()), QStringLiteral("drag gave %1, expected %2").arg(LineText(Line()), LineText(expected)));
+    }
+
+    // Undo and redo by key or button; during a run or the slide nothing.
+    void UndoRedo()
+    {
+        auto* fortryd = W->findChild<QToolButton*>(QStringLiteral("bbFortryd"));
+        auto* gentag = W->findChild<QToolButton*>(QStringLiteral("bbGentag"));
+        if (!Check(fortryd && gentag, QStringLiteral("no undo buttons")))
+            return;
+        const bool busy = W->Busy();
+        const std::vector<TMachineRec> before = Line();
+        const TOpgave* task = W->FTask.get();
+        const std::uint32_t way = Pick(5);
+        Log(QStringLiteral("undo/redo %1").arg(way));
+        switch (way) {
+        case 0:
+            Key(Focused(), Qt::Key_Z, Qt::ControlModifier);
+            break;
+        case 1:
+            Key(Focused(), Qt::Key_Y, Qt::ControlModifier);
+            break;
+        case 2:
+            Key(Focused(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+            break;
+        case 3:
+            Click(fortryd);
+            break;
+        default:
+            Click(gentag);
+        }
+        if (!Active() || !busy)
+            return;
+        Check(SameLine(before, Line()) && W->FTask.get() == task, QStringLiteral("undo or redo while busy"));
+    }
+
     void Slide()
     {
         const bool slides = !W->Busy() && W->FProducedPlate && W->FPlateBox;
@@ -1370,7 +1478,7 @@ class TestMonkey : public QObject {
                 {8, &TestMonkey::Tick},         {2, &TestMonkey::Wheel},         {12, &TestMonkey::KeyboardPlay},
                 {2, &TestMonkey::FastRun},      {3, &TestMonkey::FetchTask},     {2, &TestMonkey::Statistics},
                 {3, &TestMonkey::StatisticsButton}, {2, &TestMonkey::Worksheet}, {3, &TestMonkey::Magnify},
-                {4, &TestMonkey::StepPicture},
+                {4, &TestMonkey::StepPicture},  {6, &TestMonkey::DragMachine}, {4, &TestMonkey::UndoRedo},
             };
             int total = 0;
             for (const TChoice& c : Choices)

@@ -87,7 +87,14 @@ private Q_SLOTS:
         ladder.bbTrin->click();
         QVERIFY(ladder.Active() && ladder.bbTrin->isChecked());
         CheckTask(1);
+        QCOMPARE(ladder.News(), QString());
+        QVERIFY(ladder.Rule1->text().contains(QStringLiteral("Tre rigtige i træk")));
         SolveShortest();
+        // The ladder says what the answer did, to the eye and to the ear.
+        QCOMPARE(ladder.News(), QStringLiteral("1 af 3 rigtige på Trin 1"));
+        auto* said = W->findChild<QWidget*>(QStringLiteral("LadderStatus"));
+        QVERIFY(said && said->isVisibleTo(W.get()));
+        QCOMPARE(said->accessibleName(), ladder.News());
         const TTaskNumber first = *W->FTaskNumber;
         Delay(3498);
         QCOMPARE(W->FTaskNumber, first);
@@ -97,7 +104,9 @@ private Q_SLOTS:
         SolveShortest();
         ladder.ChooseStep(ladder.Step()); // a solved task goes unasked
         QCOMPARE(ladder.RightInRow(), 2);
+        QCOMPARE(ladder.News(), QStringLiteral("2 af 3 rigtige på Trin 1"));
         AnswerWrong();
+        QCOMPARE(ladder.News(), QString());
         SolveShortest();
         QCOMPARE(ladder.RightInRow(), 1);
         QCOMPARE(ladder.Step(), 1);
@@ -107,6 +116,7 @@ private Q_SLOTS:
             SolveShortest();
         }
         QCOMPARE(ladder.Step(), 2);
+        QCOMPARE(ladder.News(), QStringLiteral("Du er nu på Trin 2!"));
         ladder.ChooseStep(ladder.Step());
         CheckTask(2);
 
