@@ -140,21 +140,27 @@ bool PrintAndCheck(QPrinter& printer, const QString& failure, const std::functio
     return done;
 }
 
-QString AskPdfFileName(QWidget* parent, const QString& defaultFileName)
+QString AskSaveFileName(QWidget* parent, const QString& title, const QString& objectName, const QString& filter,
+                        const QString& suffix, const QString& defaultFileName)
 {
-    QFileDialog dialog(parent, QStringLiteral("Gem udskriften som PDF"));
-    dialog.setObjectName(QStringLiteral("PrintToPdfDialog"));
-    // Qt's own dialog: the same everywhere, in Danish with Qt's translations.
+    QFileDialog dialog(parent, title);
+    dialog.setObjectName(objectName);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QStringLiteral("PDF-dokumenter (*.pdf)"));
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.setNameFilter(filter);
+    dialog.setDefaultSuffix(suffix);
     dialog.setDirectory(DefaultFolder());
     dialog.selectFile(defaultFileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();
+}
+
+QString AskPdfFileName(QWidget* parent, const QString& defaultFileName)
+{
+    return AskSaveFileName(parent, QStringLiteral("Gem udskriften som PDF"), QStringLiteral("PrintToPdfDialog"),
+                           QStringLiteral("PDF-dokumenter (*.pdf)"), QStringLiteral("pdf"), defaultFileName);
 }
 
 bool ChoosePrintOutput(QPrinter& printer, QWidget* parent, const QString& defaultFileName)

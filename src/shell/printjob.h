@@ -31,6 +31,14 @@ private:
     bool FChoseFile = false;
 };
 
+// Qt's own save dialog (the same everywhere, in Danish with Qt's
+// translations), opened in Documents (else the home folder) with
+// `defaultFileName` chosen; it asks before overwriting. `filter` is a name
+// filter ("PDF-dokumenter (*.pdf)"), `suffix` the one added to a bare name.
+// Empty when cancelled.
+QString AskSaveFileName(QWidget* parent, const QString& title, const QString& objectName, const QString& filter,
+                        const QString& suffix, const QString& defaultFileName);
+
 // The save dialog above on its own; empty when cancelled.
 QString AskPdfFileName(QWidget* parent, const QString& defaultFileName);
 
