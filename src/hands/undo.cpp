@@ -128,31 +128,26 @@ void TUndo::Apply(const THandsState& state)
 
 bool TUndo::Undo()
 {
-    if (FSeam.Busy())
-        return false;
-    // The gesture just made is a step of its own.
-    Settle();
-    if (FUndo.empty())
-        return false;
-    FRedo.push_back(FSettled);
-    const THandsState back = std::move(FUndo.back());
-    FUndo.pop_back();
-    Apply(back);
-    UpdateButtons();
-    return true;
+    return Step(FUndo, FRedo);
 }
 
 bool TUndo::Redo()
 {
+    return Step(FRedo, FUndo);
+}
+
+bool TUndo::Step(std::deque<THandsState>& from, std::deque<THandsState>& to)
+{
     if (FSeam.Busy())
         return false;
+    // The gesture just made is a step of its own.
     Settle();
-    if (FRedo.empty())
+    if (from.empty())
         return false;
-    FUndo.push_back(FSettled);
-    const THandsState forward = std::move(FRedo.back());
-    FRedo.pop_back();
-    Apply(forward);
+    to.push_back(FSettled);
+    const THandsState state = std::move(from.back());
+    from.pop_back();
+    Apply(state);
     UpdateButtons();
     return true;
 }

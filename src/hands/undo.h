@@ -47,6 +47,8 @@ public:
     QAction* Gentag1 = nullptr;
 
 private:
+    // Moves the state shown to `to` and shows the last of `from`.
+    bool Step(std::deque<THandsState>& from, std::deque<THandsState>& to);
     void Changed();
     void Settle();
     THandsState Now() const;
